@@ -1,0 +1,13 @@
+# Third-party libraries, all from Debian packages. Each layer links only what it may use.
+find_package(PkgConfig REQUIRED)
+find_package(Threads REQUIRED)
+find_package(ICU REQUIRED COMPONENTS uc i18n)
+find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Network DBus)
+find_package(GTest REQUIRED)
+find_package(benchmark QUIET)
+find_package(JPEG REQUIRED)
+pkg_check_modules(FFMPEG REQUIRED IMPORTED_TARGET libavformat libavcodec libavutil libswresample)
+pkg_check_modules(OPENMPT REQUIRED IMPORTED_TARGET libopenmpt)
+pkg_check_modules(SDL2 REQUIRED IMPORTED_TARGET sdl2)
+pkg_check_modules(KISSFFT REQUIRED IMPORTED_TARGET kissfft-float)
+pkg_check_modules(CDIO REQUIRED IMPORTED_TARGET libcdio libcdio_cdda libcdio_paranoia)
