@@ -1,0 +1,46 @@
+// The player: one copy per user, started in its program folder.
+#include "core/application.h"
+#include "platform/fs/cd_drive.h"
+#include "platform/shell/single_instance.h"
+#include "placeholder_window.h"
+#include "quit_signals.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+class MessageBoxReporter : public kavrel::core::ErrorReporter {
+public:
+    void reportError(std::string_view message) override {
+        std::fprintf(stderr, "kavrel: %.*s\n", static_cast<int>(message.size()), message.data());
+        QMessageBox::critical(nullptr, QStringLiteral("Kavrel"), QString::fromUtf8(message.data(),
+                                                                                   static_cast<int>(message.size())));
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Decided before any window exists: a second copy leaves without a trace.
+    const kavrel::shell::SingleInstanceGuard instance("TMinFrm");
+    if (!instance.acquired())
+        return 0;
+
+    QApplication qtApplication(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kavrel"));
+
+    MessageBoxReporter errors;
+    kavrel::core::Application application(kavrel::fs::ProgramFolder::current(),
+                                          kavrel::fs::cdDriveRoot(kavrel::fs::findCdDevice()), errors);
+    PlaceholderWindow window(application);
+    application.loadConfiguration();
+    window.show();
+
+    QuitSignals quitSignals;
+    QObject::connect(&quitSignals, &QuitSignals::quitRequested, &window, &QWidget::close);
+    return QApplication::exec();
+}

@@ -1,0 +1,20 @@
+#pragma once
+#include <QWidget>
+
+namespace kavrel::core {
+class Application;
+}
+
+// The main window until the skinned one arrives: closing it saves the state and quits.
+class PlaceholderWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit PlaceholderWindow(kavrel::core::Application& application);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    kavrel::core::Application& application_;
+    bool saved_ = false;
+};

@@ -1,0 +1,43 @@
+#include "core/equalizer_preset.h"
+
+#include "core/text_lines.h"
+#include "platform/fs/atomic_file.h"
+#include "platform/text/numbers.h"
+
+#include <algorithm>
+
+namespace kavrel::core {
+
+namespace {
+constexpr int kBandsRead = 16;
+constexpr int kValuesWritten = 18;
+constexpr std::int32_t kGainLimit = 15;
+} // namespace
+
+void loadEqualizerPreset(const std::filesystem::path& file, EqualizerValues& values) {
+    const std::vector<std::string> lines = splitLines(fs::readWholeFile(file));
+    if (lines.empty() || lines[0] != kPresetHeader) {
+        values.fill(0);
+        return;
+    }
+    EqualizerValues read = values;
+    for (int band = 0; band < kBandsRead; ++band) {
+        const std::size_t line = static_cast<std::size_t>(band) + 1;
+        const auto gain = line < lines.size() ? text::parseStrictInt(lines[line]) : std::nullopt;
+        if (!gain)
+            throw PresetFormatError(file.string() + ": line " + std::to_string(line + 1) + " (\"" +
+                                    (line < lines.size() ? lines[line] : std::string()) +
+                                    "\") is not a whole number");
+        read[band] = std::clamp(*gain, -kGainLimit, kGainLimit);
+    }
+    values = read;
+}
+
+void saveEqualizerPreset(const std::filesystem::path& file, const EqualizerValues& values) {
+    std::vector<std::string> lines{std::string(kPresetHeader)};
+    for (int i = 0; i < kValuesWritten; ++i)
+        lines.push_back(std::to_string(values[i]));
+    fs::writeFileAtomically(file, joinLinesCrLf(lines));
+}
+
+} // namespace kavrel::core
