@@ -44,6 +44,20 @@ std::int32_t startVolume(const TConfRecord& r) {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(position, 0, 1000));
 }
 
+WindowPoint startWindowPosition(const TConfRecord& r, std::int32_t screenWidth, std::int32_t screenHeight,
+                                std::int32_t windowWidth, std::int32_t windowHeight) {
+    if (r.O_Run_Position == 0)
+        return {r.WindowLeft, r.WindowTop};
+    return {static_cast<std::int32_t>(text::roundHalfEven((screenWidth - windowWidth) / 2.0)),
+            static_cast<std::int32_t>(text::roundHalfEven((screenHeight - windowHeight) / 2.0))};
+}
+
+WindowSize startExtraSize(const TConfRecord& r) {
+    if (r.O_Run_Size != 0)
+        return {};
+    return {r.ExtraWidth, r.ExtraHeight};
+}
+
 void repairLoadedRecord(TConfRecord& r) {
     const TConfRecord d = designDefaults();
     repairNumber(r.O_Run_NM_Vol, d.O_Run_NM_Vol);

@@ -30,6 +30,23 @@ ShuffleShares shuffleShares(const TConfRecord& record);
 // always within 0..1000.
 std::int32_t startVolume(const TConfRecord& record);
 
+struct WindowPoint {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    bool operator==(const WindowPoint&) const = default;
+};
+// Where the main window opens: the saved place, or centred on the screen when the start position mode
+// asks for it (the saved left and top are then ignored).
+WindowPoint startWindowPosition(const TConfRecord& record, std::int32_t screenWidth, std::int32_t screenHeight,
+                                std::int32_t windowWidth, std::int32_t windowHeight);
+struct WindowSize {
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    bool operator==(const WindowSize&) const = default;
+};
+// The extra width and height over the design size: the saved ones in start size mode 0, none otherwise.
+WindowSize startExtraSize(const TConfRecord& record);
+
 // Repairs what a damaged or foreign record can hold, field by field, so that one bad value never costs the
 // user the rest of the settings: a number text that does not parse takes that field's default; the active
 // library is one of "LB1", "LB2", "LBCD" ("LB1" otherwise); the preset name is a plain file name.
