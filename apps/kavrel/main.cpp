@@ -8,7 +8,9 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <csignal>
 #include <cstdio>
+#include <pthread.h>
 #include <string>
 
 namespace {
@@ -25,6 +27,13 @@ public:
 } // namespace
 
 int main(int argc, char** argv) {
+    // A quit signal during start-up waits until it can run the save-state instead of killing the process.
+    sigset_t quitSignalSet;
+    sigemptyset(&quitSignalSet);
+    sigaddset(&quitSignalSet, SIGTERM);
+    sigaddset(&quitSignalSet, SIGINT);
+    pthread_sigmask(SIG_BLOCK, &quitSignalSet, nullptr);
+
     // Decided before any window exists: a second copy leaves without a trace.
     const kavrel::shell::SingleInstanceGuard instance("TMinFrm");
     if (!instance.acquired())
@@ -42,5 +51,6 @@ int main(int argc, char** argv) {
 
     QuitSignals quitSignals;
     QObject::connect(&quitSignals, &QuitSignals::quitRequested, &window, &QWidget::close);
+    pthread_sigmask(SIG_UNBLOCK, &quitSignalSet, nullptr);
     return QApplication::exec();
 }
