@@ -15,7 +15,11 @@ constexpr std::int32_t kGainLimit = 15;
 } // namespace
 
 void loadEqualizerPreset(const std::filesystem::path& file, EqualizerValues& values) {
-    const std::vector<std::string> lines = splitLines(fs::readWholeFile(file));
+    parseEqualizerPreset(fs::readWholeFile(file), file.string(), values);
+}
+
+void parseEqualizerPreset(std::string_view text, std::string_view sourceName, EqualizerValues& values) {
+    const std::vector<std::string> lines = splitLines(text);
     if (lines.empty() || lines[0] != kPresetHeader) {
         values.fill(0);
         return;
@@ -25,7 +29,7 @@ void loadEqualizerPreset(const std::filesystem::path& file, EqualizerValues& val
         const std::size_t line = static_cast<std::size_t>(band) + 1;
         const auto gain = line < lines.size() ? text::parseStrictInt(lines[line]) : std::nullopt;
         if (!gain)
-            throw PresetFormatError(file.string() + ": line " + std::to_string(line + 1) + " (\"" +
+            throw PresetFormatError(std::string(sourceName) + ": line " + std::to_string(line + 1) + " (\"" +
                                     (line < lines.size() ? lines[line] : std::string()) +
                                     "\") is not a whole number");
         read[band] = std::clamp(*gain, -kGainLimit, kGainLimit);

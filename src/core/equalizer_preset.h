@@ -24,6 +24,8 @@ public:
 // std::system_error when the file cannot be read and PresetFormatError (naming the file and the line) when
 // a line is not an integer; values are then unchanged.
 void loadEqualizerPreset(const std::filesystem::path& file, EqualizerValues& values);
+// The same for the file's text; sourceName names it in errors.
+void parseEqualizerPreset(std::string_view text, std::string_view sourceName, EqualizerValues& values);
 
 // Writes the header and values 1..18 atomically; throws std::system_error on failure.
 void saveEqualizerPreset(const std::filesystem::path& file, const EqualizerValues& values);
