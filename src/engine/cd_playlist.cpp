@@ -1,0 +1,62 @@
+#include "engine/cd_playlist.h"
+
+#include "platform/text/numbers.h"
+
+#include <algorithm>
+
+namespace kavrel::engine {
+
+namespace {
+
+constexpr double kCdBytesPerSecond = 176400.0; // 16-bit stereo at 44100 Hz
+// Spare rows beyond the count, so a few added rows do not reallocate the table.
+constexpr std::int32_t kSpareRows = 3;
+
+} // namespace
+
+TCdPlaylist::TCdPlaylist(TMasterEngine& engine, std::string cdDrivePath)
+    : engine_(engine), drivePath_(std::move(cdDrivePath)) {}
+
+TrackRow TCdPlaylist::cdTrackRow(const std::string& drivePath, std::int32_t track, std::int32_t lengthMs) {
+    const std::string number = std::to_string(track);
+    TrackRow row;
+    row[0] = "CD";
+    row[2] = "Track " + number + " - " + text::formatDuration(lengthMs);
+    row[3] = "0";
+    row[4] = "CD";
+    row[5] = number;
+    row[6] = "0";
+    row[7] = std::to_string(lengthMs);
+    row[8] = "0";
+    row[10] = drivePath + (track < 10 ? "Track0" : "Track") + number + ".cda";
+    row[11] = std::to_string(text::roundHalfEven(lengthMs / 1000.0 * kCdBytesPerSecond));
+    return row;
+}
+
+void TCdPlaylist::ReadCdTracks(PlaylistRecord& tab) {
+    const std::string id = engine_.CdDiscId();
+    if (id == lastDiscId_ && tab.Count > 0)
+        return;
+    if (id.empty())
+        return;
+    engine_.Stop();
+    const std::int32_t count = std::max<std::int32_t>(engine_.CdTrackCount(), 0);
+    tab.Count = count;
+    tab.Rows.assign(static_cast<std::size_t>(count + kSpareRows), TrackRow{});
+    for (std::int32_t track = 1; track <= count; ++track) {
+        // A length the disc cannot tell reads as 0 rather than a negative time.
+        const std::int32_t length = std::max<std::int32_t>(engine_.CdTrackLength(track), 0);
+        tab.Rows[static_cast<std::size_t>(track)] = cdTrackRow(drivePath_, track, length);
+    }
+    tab.CurrentIndex = 0;
+    tab.Position = 0;
+    tab.PlayState = 0;
+    lastDiscId_ = id;
+}
+
+void TCdPlaylist::RefreshCdTab(bool read, bool cdTabShown, PlaylistRecord& cdTab) {
+    if (cdTabShown && read)
+        ReadCdTracks(cdTab);
+}
+
+} // namespace kavrel::engine
