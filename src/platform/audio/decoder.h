@@ -1,0 +1,26 @@
+#pragma once
+// A source of audio for one channel: delivers stereo float frames at the source's own rate.
+#include "platform/audio/audio_types.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace kavrel::audio {
+
+class Decoder {
+public:
+    virtual ~Decoder() = default;
+
+    // Rate, channel count and sample width of the source as it is stored.
+    virtual ChannelInfo info() const = 0;
+    // Source frames, when the source tells them.
+    virtual std::optional<std::int64_t> lengthFrames() const = 0;
+    // Fills up to `frames` interleaved stereo frames (sources with one channel are doubled, with more
+    // are mixed down); returns how many were written, 0 only at the end of the source.
+    virtual std::int64_t read(float* stereo, std::int64_t frames) = 0;
+    // Moves so that the next read starts at source frame `frame`. False when the source cannot seek;
+    // the read position is then unspecified but valid.
+    virtual bool seek(std::int64_t frame) = 0;
+};
+
+} // namespace kavrel::audio

@@ -1,0 +1,76 @@
+#include "platform/audio/module_decoder.h"
+
+#include <libopenmpt/libopenmpt.hpp>
+
+#include <cmath>
+#include <fstream>
+#include <limits>
+#include <sstream>
+
+namespace kavrel::audio {
+namespace {
+
+class ModuleDecoder final : public Decoder {
+public:
+    explicit ModuleDecoder(std::unique_ptr<openmpt::module> module) : module_(std::move(module)) {}
+
+    ChannelInfo info() const override { return {kModuleRate, 2, false, ChannelKind::Module}; }
+
+    std::optional<std::int64_t> lengthFrames() const override {
+        const double seconds = module_->get_duration_seconds();
+        if (!std::isfinite(seconds) || seconds <= 0)
+            return std::nullopt;
+        return static_cast<std::int64_t>(std::llround(seconds * kModuleRate));
+    }
+
+    std::int64_t read(float* stereo, std::int64_t frames) override {
+        std::int64_t written = 0;
+        try {
+            while (written < frames) {
+                const auto chunk = static_cast<std::size_t>(std::min<std::int64_t>(frames - written, 4096));
+                const std::size_t got = module_->read_interleaved_stereo(kModuleRate, chunk, stereo + written * 2);
+                written += static_cast<std::int64_t>(got);
+                if (got == 0)
+                    break;
+            }
+        } catch (const openmpt::exception&) {
+            // A module that breaks midway ends there.
+        }
+        return written;
+    }
+
+    bool seek(std::int64_t frame) override {
+        try {
+            module_->set_position_seconds(static_cast<double>(frame) / kModuleRate);
+            return true;
+        } catch (const openmpt::exception&) {
+            return false;
+        }
+    }
+
+private:
+    std::unique_ptr<openmpt::module> module_;
+};
+
+} // namespace
+
+std::unique_ptr<Decoder> openModuleDecoder(const std::filesystem::path& file, std::string* error) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        if (error)
+            *error = "cannot open " + file.string();
+        return nullptr;
+    }
+    std::ostringstream log; // libopenmpt's warnings are of no use to the listener
+    try {
+        auto module = std::make_unique<openmpt::module>(in, log);
+        module->set_repeat_count(0);
+        return std::make_unique<ModuleDecoder>(std::move(module));
+    } catch (const std::exception&) {
+        if (error)
+            *error = file.string() + " is not a module this program can play";
+        return nullptr;
+    }
+}
+
+} // namespace kavrel::audio
