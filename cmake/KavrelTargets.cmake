@@ -2,12 +2,16 @@
 include(GoogleTest)
 
 # A library of one layer. Sources include each other as "layer/file.h" from src/.
-# Logic layers never list Qt here; that keeps Qt GUI and Widgets headers off their include path.
+# Outside src/ui and src/platform/shell/qt every library is a logic layer: any Qt GUI or Widgets header it
+# includes (even through Qt Core's include path) stops the build with an error naming the rule.
 function(kavrel_library name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;PRIVATE_LIBS" ${ARGN})
     add_library(${name} STATIC ${ARG_SOURCES})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(${name} PUBLIC ${ARG_LIBS} PRIVATE ${ARG_PRIVATE_LIBS})
+    if(NOT CMAKE_CURRENT_SOURCE_DIR MATCHES "/src/(ui|platform/shell/qt)(/|$)")
+        target_include_directories(${name} BEFORE PRIVATE ${PROJECT_SOURCE_DIR}/cmake/layer_guard)
+    endif()
 endfunction()
 
 # A GoogleTest program; each test case becomes a CTest test. Tests run in their own temporary folders.
