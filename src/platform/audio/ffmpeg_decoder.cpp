@@ -44,6 +44,8 @@ void setError(std::string* error, std::string text) {
         *error = std::move(text);
 }
 
+constexpr std::int64_t kSeekPrerollFrames = 8192;
+
 bool isEightBit(AVSampleFormat format) { return format == AV_SAMPLE_FMT_U8 || format == AV_SAMPLE_FMT_U8P; }
 
 class FfmpegDecoder final : public Decoder {
@@ -94,8 +96,12 @@ public:
     bool seek(std::int64_t frame) override {
         const AVStream* stream = format_->streams[stream_];
         const std::int64_t start = stream->start_time == AV_NOPTS_VALUE ? 0 : stream->start_time;
+        // Lands a little early: the frames right after a jump decode wrong (an MP3's bit reservoir, the
+        // overlap of MDCT codecs), so they are decoded and thrown away.
+        const std::int64_t preroll = std::max<std::int64_t>(kSeekPrerollFrames, stream->codecpar->seek_preroll);
         const std::int64_t timestamp =
-            start + av_rescale_q(frame, AVRational{1, info_.frequency}, stream->time_base);
+            start + av_rescale_q(std::max<std::int64_t>(frame - preroll, 0), AVRational{1, info_.frequency},
+                                 stream->time_base);
         const bool moved = av_seek_frame(format_.get(), stream_, timestamp, AVSEEK_FLAG_BACKWARD) >= 0;
         avcodec_flush_buffers(codec_.get());
         pending_.clear();
@@ -219,6 +225,7 @@ private:
                 pending_[2 * i] = pending_[2 * i + 1] = pending_[i];
         const std::int64_t first = nextFrame_;
         nextFrame_ += std::max(produced, 0);
+        pendingOffset_ = 0;
         if (first < discardUntil_) {
             const std::int64_t skip = std::min<std::int64_t>(discardUntil_ - first, produced);
             pendingOffset_ = static_cast<size_t>(skip);
