@@ -1,0 +1,110 @@
+// The sixteen-band peaking equalizer as the player sets it up: a band's boost is heard in its band only,
+// and moving a gain while playing glides instead of jumping.
+#include "audio_test_support.h"
+
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <numbers>
+
+namespace kavrel::audio::test {
+namespace {
+
+constexpr std::array<float, 16> kCentres = {80,   140,  230,  390,  560,   720,   880,   1200,
+                                            2000, 4000, 6000, 8000, 10000, 12000, 14000, 16000};
+constexpr std::array<double, 3> kTones = {140, 2000, 12000};
+
+class AudioEqualizerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto file = dir_ / "tones.wav";
+        writeWav(file, 44100, 2, 88200, [](double t, int) {
+            double sum = 0;
+            for (const double hz : kTones)
+                sum += 0.1 * std::sin(2 * std::numbers::pi * hz * t);
+            return sum;
+        });
+        channel_ = engine_->openFile(file);
+        ASSERT_NE(channel_, 0u);
+        for (std::size_t band = 0; band < kCentres.size(); ++band)
+            bands_[band] = engine_->addEqualizer(channel_, {kCentres[band], 10.0f, 0.0f});
+        engine_->play(channel_, true);
+    }
+
+    // Levels of the three tones over the next `ms` milliseconds.
+    std::array<double, 3> levels(int ms) {
+        engine_->capture()->clearSamples();
+        engine_->capture()->advance(std::chrono::milliseconds(ms));
+        const auto mono = channelOf(engine_->capture()->samples(), 0);
+        std::array<double, 3> result{};
+        for (std::size_t i = 0; i < kTones.size(); ++i)
+            result[i] = levelDb(mono, 44100, kTones[i], 0, mono.size());
+        return result;
+    }
+
+    kavrel::test::TempDir dir_;
+    std::unique_ptr<AudioEngine> engine_ = captureEngine(44100);
+    ChannelHandle channel_ = 0;
+    std::array<FilterHandle, 16> bands_{};
+};
+
+TEST_F(AudioEqualizerTest, FlatBandsLeaveTheSoundAsItIs) {
+    for (const double level : levels(200))
+        EXPECT_NEAR(level, 20 * std::log10(0.1), 0.05);
+}
+
+TEST_F(AudioEqualizerTest, ABoostRaisesItsBandOnly) {
+    struct Case {
+        std::size_t band;  // index into kCentres
+        float gain;
+        std::size_t tone;  // index into kTones: the tone in that band
+    };
+    for (const Case c : {Case{8, 12.0f, 1}, Case{1, 12.0f, 0}, Case{13, -12.0f, 2}}) {
+        const auto before = levels(100);
+        ASSERT_TRUE(engine_->setEqualizer(bands_[c.band], {kCentres[c.band], 10.0f, c.gain}));
+        levels(50); // the glide
+        const auto after = levels(200);
+        for (std::size_t tone = 0; tone < kTones.size(); ++tone) {
+            const double expected = tone == c.tone ? c.gain : 0.0;
+            EXPECT_NEAR(after[tone] - before[tone], expected, tone == c.tone ? 0.5 : 0.3)
+                << "band " << kCentres[c.band] << " Hz, tone " << kTones[tone] << " Hz";
+        }
+        engine_->setEqualizer(bands_[c.band], {kCentres[c.band], 10.0f, 0.0f});
+        levels(50);
+    }
+}
+
+TEST_F(AudioEqualizerTest, AGainChangeGlidesInsteadOfJumping) {
+    levels(100);
+    engine_->setEqualizer(bands_[8], {2000.0f, 10.0f, 12.0f});
+    const double start = levels(5)[1];
+    const double middle = levels(5)[1];
+    levels(20);
+    const double settled = levels(100)[1];
+    const double flat = 20 * std::log10(0.1);
+    EXPECT_LT(start, flat + 8);
+    EXPECT_GT(middle, start);
+    EXPECT_NEAR(settled, flat + 12, 0.5);
+}
+
+TEST_F(AudioEqualizerTest, ParametersAreClampedAndFiltersCanGo) {
+    ASSERT_TRUE(engine_->setEqualizer(bands_[0], {80.0f, 50.0f, 40.0f}));
+    const PeakingEqParams stored = *engine_->equalizer(bands_[0]);
+    EXPECT_EQ(stored.gainDb, 15.0f);
+    EXPECT_EQ(stored.bandwidthSemitones, 36.0f);
+    EXPECT_EQ(stored.centerHz, 80.0f);
+
+    EXPECT_TRUE(engine_->removeEqualizer(bands_[0]));
+    EXPECT_FALSE(engine_->equalizer(bands_[0]).has_value());
+    EXPECT_FALSE(engine_->setEqualizer(bands_[0], {}));
+    EXPECT_EQ(engine_->addEqualizer(0, {}), 0u);
+    // Freeing the channel takes its filters along.
+    engine_->free(channel_);
+    EXPECT_FALSE(engine_->equalizer(bands_[1]).has_value());
+}
+
+} // namespace
+} // namespace kavrel::audio::test
