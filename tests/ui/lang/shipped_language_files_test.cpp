@@ -42,6 +42,26 @@ TEST(ShippedLanguageFiles, HaveTheTableLineCountsInUtf8WithCrLf) {
     }
 }
 
+// A slip in the tables (a line skipped, repeated or past the end) would put every later text on the
+// wrong control. Page-tree labels repeat page captions, so they are counted only on a line of their own.
+TEST(LanguageTables, EveryLineHasOneTargetExceptTheCopiersReservedLines) {
+    for (const LanguageFileTable& table : languageFileTables()) {
+        std::vector<int> controls(static_cast<std::size_t>(table.lineCount) + 1);
+        std::vector<int> pageLabels(controls.size());
+        for (const LineTarget& target : table.targets) {
+            ASSERT_GE(target.line, 1) << table.fileName;
+            ASSERT_LE(target.line, table.lineCount) << table.fileName;
+            auto& count = target.kind == TargetKind::PageTreeLabel ? pageLabels : controls;
+            ++count[static_cast<std::size_t>(target.line)];
+        }
+        for (std::size_t n = 1; n < controls.size(); ++n) {
+            const bool reserved = table.window == LanguageWindow::Copier && n >= 33;
+            const int targets = controls[n] > 0 ? controls[n] : pageLabels[n];
+            EXPECT_EQ(targets, reserved ? 0 : 1) << table.fileName << " line " << n;
+        }
+    }
+}
+
 TEST(ShippedLanguageFiles, RussianTranslatesEveryEnglishLine) {
     for (const LanguageFileTable& table : languageFileTables()) {
         const LanguageText english = parseLanguageText(shippedBytes("english", table.fileName));
