@@ -6,8 +6,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
-#include <QStackedWidget>
-#include <QTabWidget>
 #include <QTreeWidget>
 
 namespace kavrel::ui::lang {
@@ -46,14 +44,6 @@ bool setMenuItem(QObject& target, const QString& text) {
     return false;
 }
 
-void setPageCaption(QWidget& page, const QString& text) {
-    page.setWindowTitle(text);
-    auto* stack = qobject_cast<QStackedWidget*>(page.parentWidget());
-    auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
-    if (tabs && tabs->indexOf(&page) >= 0)
-        tabs->setTabText(tabs->indexOf(&page), text);
-}
-
 bool setCaption(QObject& target, const QString& text) {
     if (auto* button = qobject_cast<QAbstractButton*>(&target))
         button->setText(text);
@@ -64,7 +54,7 @@ bool setCaption(QObject& target, const QString& text) {
     else if (auto* action = qobject_cast<QAction*>(&target))
         action->setText(text);
     else if (auto* widget = qobject_cast<QWidget*>(&target))
-        setPageCaption(*widget, text);
+        widget->setWindowTitle(text);
     else
         return false;
     return true;

@@ -5,7 +5,7 @@
 //   Hint           the tooltip of a widget or action;
 //   MenuItem       the text of a QAction, or the title of a QMenu (a sub-menu);
 //   Caption        the text of a button or label, the title of a group box, the text of an action;
-//                  any other widget takes it as its window title (and, as a QTabWidget page, its tab text);
+//                  any other widget (the window, a page of the preferences) takes it as its window title;
 //   RadioChoice    choice k of a radio group: a QGroupBox whose choices are its QRadioButton children,
 //                  in the order they were added;
 //   StateText      kept on the button for its window to show later (see stateText); slot 0 is also

@@ -1,11 +1,15 @@
 #include "ui/lang/language_loader.h"
+#include "ui/lang/message_box_error_reporter.h"
 
 #include "support/temp_dir.h"
 #include "test_windows.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -103,6 +107,19 @@ TEST_F(LanguageLoader, FileNamesResolveIgnoringCaseAndMissingWindowsAreSkipped) 
     EXPECT_TRUE(errors.messages.isEmpty());
     EXPECT_EQ(control<QPushButton>(*mini, "ImgPlayPause").toolTip(), "Play/Pause");
     EXPECT_EQ(control<QLabel>(*libraryBuild, "FindingFiles").text(), "english 24");
+}
+
+TEST_F(LanguageLoader, PlayerShowsTheErrorInAMessageBox) {
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->accept();
+        }
+    });
+    const QString message = QStringLiteral("Cannot open file \"main.plf\". No such file or directory");
+    MessageBoxLanguageErrorReporter(nullptr).reportLanguageError(message);
+    EXPECT_EQ(shown, message);
 }
 
 } // namespace
