@@ -56,14 +56,16 @@ struct AudioEngine::Impl {
     std::unique_ptr<Sink> sink; // last: stops rendering before anything it uses goes away
 };
 
-AudioEngine::Impl::Impl(const EngineOptions& options) { openSink(options); }
+AudioEngine::Impl::Impl(const EngineOptions& options) {
+    openSink(options);
+}
 
 void AudioEngine::Impl::openSink(const EngineOptions& options) {
     RenderFunction renderer = [this](float* stereo, std::size_t frames) { render(stereo, frames); };
     if (options.sink == SinkKind::Capture) {
         auto owned = std::make_unique<CaptureSink>(
-            options.capture, CaptureSink::Hooks{renderer, [this] { return anyPlaying(); },
-                                                [this] { events.awaitIdle(); }});
+            options.capture,
+            CaptureSink::Hooks{renderer, [this] { return anyPlaying(); }, [this] { events.awaitIdle(); }});
         capture = owned.get();
         sink = std::move(owned);
         activeSink = SinkKind::Capture;
@@ -178,15 +180,24 @@ AudioEngine::~AudioEngine() {
     impl_->capture = nullptr;
 }
 
-SinkKind AudioEngine::activeSink() const { return impl_->activeSink; }
+SinkKind AudioEngine::activeSink() const {
+    return impl_->activeSink;
+}
 
-int AudioEngine::outputRate() const { return impl_->sink->rate(); }
+int AudioEngine::outputRate() const {
+    return impl_->sink->rate();
+}
 
-Capture* AudioEngine::capture() { return impl_->capture; }
+Capture* AudioEngine::capture() {
+    return impl_->capture;
+}
 
-bool AudioEngine::finishCapture(std::string* error) { return !impl_->capture || impl_->capture->finish(error); }
+bool AudioEngine::finishCapture(std::string* error) {
+    return !impl_->capture || impl_->capture->finish(error);
+}
 
-ChannelHandle AudioEngine::openFile(const std::filesystem::path& file, ChannelOptions options, std::string* error) {
+ChannelHandle AudioEngine::openFile(const std::filesystem::path& file, ChannelOptions options,
+                                    std::string* error) {
     return impl_->add(openFfmpegDecoder(file, error), options);
 }
 
@@ -200,7 +211,9 @@ ChannelHandle AudioEngine::openCdTrack(const std::string& source, int trackIndex
     return impl_->add(openCdDecoder(source, trackIndex, error), options);
 }
 
-bool AudioEngine::free(ChannelHandle channel) { return impl_->free(channel); }
+bool AudioEngine::free(ChannelHandle channel) {
+    return impl_->free(channel);
+}
 
 std::optional<ChannelInfo> AudioEngine::info(ChannelHandle channel) const {
     const auto found = impl_->find(channel);
@@ -324,9 +337,13 @@ bool AudioEngine::removeEqualizer(FilterHandle filter) {
     return channel->removeFilter(filter);
 }
 
-void AudioEngine::setVolume(int volume) { impl_->volume = std::clamp(volume, 0, kMaxVolume); }
+void AudioEngine::setVolume(int volume) {
+    impl_->volume = std::clamp(volume, 0, kMaxVolume);
+}
 
-int AudioEngine::volume() const { return impl_->volume; }
+int AudioEngine::volume() const {
+    return impl_->volume;
+}
 
 bool AudioEngine::fft(ChannelHandle channel, std::span<float, kFftBins> magnitudes) const {
     const auto found = impl_->find(channel);

@@ -26,12 +26,14 @@ CaptureSink::CaptureSink(const CaptureOptions& options, Hooks hooks)
         const auto pacing = options.pacing == CapturePacing::RealTime ? ClockedSink::Pacing::RealTime
                                                                       : ClockedSink::Pacing::AsFastAsPossible;
         clock_ = std::make_unique<ClockedSink>(
-            rate_, pacing, hooks_.render, [this](const float* stereo, std::size_t frames) { record(stereo, frames); },
-            hooks_.active);
+            rate_, pacing, hooks_.render,
+            [this](const float* stereo, std::size_t frames) { record(stereo, frames); }, hooks_.active);
     }
 }
 
-CaptureSink::~CaptureSink() { clock_.reset(); }
+CaptureSink::~CaptureSink() {
+    clock_.reset();
+}
 
 bool CaptureSink::advanceFrames(std::int64_t frames) {
     if (!manual_)

@@ -18,8 +18,8 @@ class CaptureSink final : public Sink, public Capture {
 public:
     struct Hooks {
         RenderFunction render;
-        ClockedSink::Activity active;           // something is playing
-        std::function<void()> awaitCallbacks;   // returns once every queued end callback has run
+        ClockedSink::Activity active;         // something is playing
+        std::function<void()> awaitCallbacks; // returns once every queued end callback has run
     };
 
     CaptureSink(const CaptureOptions& options, Hooks hooks);

@@ -144,7 +144,8 @@ std::unique_ptr<Decoder> openCdDecoder(const std::string& source, int trackIndex
     }
     const CdTrackEntry& track = toc->tracks[static_cast<std::size_t>(trackIndex)];
     if (!track.audio || track.sectorCount <= 0) {
-        setError(error, "track " + std::to_string(track.number) + " of the CD in " + source + " is not audio");
+        setError(error,
+                 "track " + std::to_string(track.number) + " of the CD in " + source + " is not audio");
         return nullptr;
     }
     CdIoHandle cdio = openCdSource(source);

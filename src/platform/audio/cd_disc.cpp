@@ -44,7 +44,8 @@ std::optional<CdToc> readCdToc(const std::string& source) {
         toc.tracks.push_back(entry);
     }
     for (std::size_t i = 0; i < toc.tracks.size(); ++i) {
-        const std::int32_t end = i + 1 < toc.tracks.size() ? toc.tracks[i + 1].startSector : toc.leadOutSector;
+        const std::int32_t end =
+            i + 1 < toc.tracks.size() ? toc.tracks[i + 1].startSector : toc.leadOutSector;
         toc.tracks[i].sectorCount = end > toc.tracks[i].startSector ? end - toc.tracks[i].startSector : 0;
     }
     return toc;

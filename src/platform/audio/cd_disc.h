@@ -13,10 +13,10 @@ inline constexpr int kCdBytesPerSector = 2352; // 588 frames of 16-bit stereo at
 inline constexpr int kCdBytesPerSecond = 176400;
 
 struct CdTrackEntry {
-    int number = 0;                 // as on the disc (usually 1..n)
-    std::int32_t startSector = 0;   // logical sector (LSN; the first track usually starts at 0)
+    int number = 0;               // as on the disc (usually 1..n)
+    std::int32_t startSector = 0; // logical sector (LSN; the first track usually starts at 0)
     std::int32_t sectorCount = 0;
-    bool audio = true;              // false for a data track, which cannot be played
+    bool audio = true; // false for a data track, which cannot be played
     std::int64_t lengthBytes() const { return std::int64_t{sectorCount} * kCdBytesPerSector; }
 };
 

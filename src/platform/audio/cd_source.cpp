@@ -13,7 +13,9 @@ void ignoreLogMessage(cdio_log_level_t, const char*) {}
 
 } // namespace
 
-void CdIoCloser::operator()(_CdIo* cdio) const { cdio_destroy(cdio); }
+void CdIoCloser::operator()(_CdIo* cdio) const {
+    cdio_destroy(cdio);
+}
 
 bool isCdDrive(const std::string& source) {
     std::error_code ignored;

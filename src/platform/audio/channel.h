@@ -62,9 +62,9 @@ private:
     SpectrumWindow spectrum_;
     RateConverter converter_;
     std::vector<float> chunk_;
-    std::int64_t base_ = 0;         // source frame the sink output counts from (last seek)
-    std::int64_t decoded_ = 0;      // source frames decoded since base_
-    std::int64_t delivered_ = 0;    // sink frames delivered since base_
+    std::int64_t base_ = 0;      // source frame the sink output counts from (last seek)
+    std::int64_t decoded_ = 0;   // source frames decoded since base_
+    std::int64_t delivered_ = 0; // sink frames delivered since base_
     bool sourceEnded_ = false;
     bool atEnd_ = false; // played through; the next play starts again
 };

@@ -45,7 +45,8 @@ public:
 private:
     static void callback(void* self, Uint8* stream, int bytes) {
         auto* sink = static_cast<DeviceSink*>(self);
-        sink->render_(reinterpret_cast<float*>(stream), static_cast<std::size_t>(bytes) / (2 * sizeof(float)));
+        sink->render_(reinterpret_cast<float*>(stream),
+                      static_cast<std::size_t>(bytes) / (2 * sizeof(float)));
     }
 
     RenderFunction render_;

@@ -46,14 +46,16 @@ void setError(std::string* error, std::string text) {
 
 constexpr std::int64_t kSeekPrerollFrames = 8192;
 
-bool isEightBit(AVSampleFormat format) { return format == AV_SAMPLE_FMT_U8 || format == AV_SAMPLE_FMT_U8P; }
+bool isEightBit(AVSampleFormat format) {
+    return format == AV_SAMPLE_FMT_U8 || format == AV_SAMPLE_FMT_U8P;
+}
 
 class FfmpegDecoder final : public Decoder {
 public:
     FfmpegDecoder(std::unique_ptr<AVFormatContext, FormatCloser> format,
                   std::unique_ptr<AVCodecContext, CodecFreer> codec, int stream)
-        : format_(std::move(format)), codec_(std::move(codec)), stream_(stream),
-          packet_(av_packet_alloc()), frame_(av_frame_alloc()) {
+        : format_(std::move(format)), codec_(std::move(codec)), stream_(stream), packet_(av_packet_alloc()),
+          frame_(av_frame_alloc()) {
         info_.frequency = codec_->sample_rate;
         info_.channels = codec_->ch_layout.nb_channels;
         info_.eightBit = isEightBit(codec_->sample_fmt);
@@ -75,7 +77,8 @@ public:
         if (stream->duration > 0)
             return av_rescale_q(stream->duration - start, stream->time_base, AVRational{1, info_.frequency});
         if (format_->duration > 0)
-            return av_rescale_q(format_->duration, AVRational{1, AV_TIME_BASE}, AVRational{1, info_.frequency});
+            return av_rescale_q(format_->duration, AVRational{1, AV_TIME_BASE},
+                                AVRational{1, info_.frequency});
         return std::nullopt;
     }
 
@@ -98,7 +101,8 @@ public:
         const std::int64_t start = stream->start_time == AV_NOPTS_VALUE ? 0 : stream->start_time;
         // Lands a little early: the frames right after a jump decode wrong (an MP3's bit reservoir, the
         // overlap of MDCT codecs), so they are decoded and thrown away.
-        const std::int64_t preroll = std::max<std::int64_t>(kSeekPrerollFrames, stream->codecpar->seek_preroll);
+        const std::int64_t preroll =
+            std::max<std::int64_t>(kSeekPrerollFrames, stream->codecpar->seek_preroll);
         const std::int64_t timestamp =
             start + av_rescale_q(std::max<std::int64_t>(frame - preroll, 0), AVRational{1, info_.frequency},
                                  stream->time_base);
@@ -160,7 +164,8 @@ private:
     }
 
     bool configureResampler(const AVFrame& frame) {
-        const bool same = resampler_ && frame.format == resamplerFormat_ && frame.sample_rate == resamplerRate_ &&
+        const bool same = resampler_ && frame.format == resamplerFormat_ &&
+                          frame.sample_rate == resamplerRate_ &&
                           av_channel_layout_compare(&frame.ch_layout, &resamplerLayout_) == 0;
         if (same)
             return true;
@@ -179,9 +184,9 @@ private:
         SwrContext* raw = nullptr;
         // The output keeps the stream's first rate, so a stream that changes rate midway still plays
         // at the right speed.
-        const int result = swr_alloc_set_opts2(&raw, &output, AV_SAMPLE_FMT_FLT, info_.frequency, &input,
-                                               static_cast<AVSampleFormat>(frame.format), frame.sample_rate, 0,
-                                               nullptr);
+        const int result =
+            swr_alloc_set_opts2(&raw, &output, AV_SAMPLE_FMT_FLT, info_.frequency, &input,
+                                static_cast<AVSampleFormat>(frame.format), frame.sample_rate, 0, nullptr);
         av_channel_layout_uninit(&input);
         if (result < 0 || !raw || swr_init(raw) < 0) {
             swr_free(&raw);

@@ -28,7 +28,8 @@ public:
         try {
             while (written < frames) {
                 const auto chunk = static_cast<std::size_t>(std::min<std::int64_t>(frames - written, 4096));
-                const std::size_t got = module_->read_interleaved_stereo(kModuleRate, chunk, stereo + written * 2);
+                const std::size_t got =
+                    module_->read_interleaved_stereo(kModuleRate, chunk, stereo + written * 2);
                 written += static_cast<std::int64_t>(got);
                 if (got == 0)
                     break;

@@ -10,7 +10,9 @@ namespace {
 constexpr std::size_t kGlideBlock = 32; // frames between coefficient updates while gliding
 constexpr int kGlideSteps = 28;         // 28 x 32 frames: about 20 ms at 44100 Hz
 
-float lerp(float from, float to, double t) { return static_cast<float>(from + (to - from) * t); }
+float lerp(float from, float to, double t) {
+    return static_cast<float>(from + (to - from) * t);
+}
 
 } // namespace
 

@@ -11,7 +11,9 @@ extern "C" {
 
 namespace kavrel::audio {
 
-void RateConverter::SwrFreer::operator()(SwrContext* context) const { swr_free(&context); }
+void RateConverter::SwrFreer::operator()(SwrContext* context) const {
+    swr_free(&context);
+}
 
 RateConverter::RateConverter(int inputRate, int outputRate) : inputRate_(inputRate), outputRate_(outputRate) {
     start();
@@ -25,8 +27,8 @@ void RateConverter::start() {
         return;
     AVChannelLayout stereo = AV_CHANNEL_LAYOUT_STEREO;
     SwrContext* raw = nullptr;
-    if (swr_alloc_set_opts2(&raw, &stereo, AV_SAMPLE_FMT_FLT, outputRate_, &stereo, AV_SAMPLE_FMT_FLT, inputRate_,
-                            0, nullptr) < 0 ||
+    if (swr_alloc_set_opts2(&raw, &stereo, AV_SAMPLE_FMT_FLT, outputRate_, &stereo, AV_SAMPLE_FMT_FLT,
+                            inputRate_, 0, nullptr) < 0 ||
         swr_init(raw) < 0) {
         swr_free(&raw);
         return; // without a converter the channel plays at the wrong speed rather than not at all
@@ -51,13 +53,18 @@ void RateConverter::append(const float* input, std::size_t frames) {
     ready_.resize(old + static_cast<std::size_t>(capacity) * 2);
     auto* out = reinterpret_cast<uint8_t*>(ready_.data() + old);
     const auto* in = reinterpret_cast<const uint8_t*>(input);
-    const int produced = swr_convert(swr_.get(), &out, capacity, input ? &in : nullptr, static_cast<int>(frames));
+    const int produced =
+        swr_convert(swr_.get(), &out, capacity, input ? &in : nullptr, static_cast<int>(frames));
     ready_.resize(old + static_cast<std::size_t>(std::max(produced, 0)) * 2);
 }
 
-void RateConverter::push(const float* stereo, std::size_t frames) { append(stereo, frames); }
+void RateConverter::push(const float* stereo, std::size_t frames) {
+    append(stereo, frames);
+}
 
-void RateConverter::drain() { append(nullptr, 0); }
+void RateConverter::drain() {
+    append(nullptr, 0);
+}
 
 std::size_t RateConverter::pull(float* stereo, std::size_t frames) {
     const std::size_t count = std::min(frames, ready());

@@ -9,7 +9,8 @@
 namespace kavrel::audio {
 
 struct SpectrumWindow::Fft {
-    Fft() : config(kiss_fftr_alloc(kFftWindow, 0, nullptr, nullptr)), input(kFftWindow), output(kFftBins + 1) {
+    Fft()
+        : config(kiss_fftr_alloc(kFftWindow, 0, nullptr, nullptr)), input(kFftWindow), output(kFftBins + 1) {
         hann.resize(kFftWindow);
         for (int i = 0; i < kFftWindow; ++i)
             hann[static_cast<std::size_t>(i)] =

@@ -20,17 +20,17 @@ void putLe(std::array<unsigned char, kHeaderBytes>& header, std::size_t at, std:
 
 std::array<unsigned char, kHeaderBytes> header(int rate, std::uint64_t dataBytes) {
     const auto data = static_cast<std::uint32_t>(std::min<std::uint64_t>(dataBytes, 0xFFFFFFFFu - 36));
-    std::array<unsigned char, kHeaderBytes> bytes{'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E',
-                                                  'f', 'm', 't', ' ', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                                  0,   0,   0,   0,   0, 0, 0, 0, 'd', 'a', 't', 'a'};
+    std::array<unsigned char, kHeaderBytes> bytes{
+        'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 0,   0,   0,   0,
+        0,   0,   0,   0,   0, 0, 0, 0, 0,   0,   0,   0,   0,   0,   0,   0,   'd', 'a', 't', 'a'};
     putLe(bytes, 4, 36 + data, 4);
-    putLe(bytes, 16, 16, 4);                                // fmt chunk size
-    putLe(bytes, 20, 1, 2);                                 // PCM
-    putLe(bytes, 22, 2, 2);                                 // channels
-    putLe(bytes, 24, static_cast<std::uint32_t>(rate), 4);  // frames per second
+    putLe(bytes, 16, 16, 4);                               // fmt chunk size
+    putLe(bytes, 20, 1, 2);                                // PCM
+    putLe(bytes, 22, 2, 2);                                // channels
+    putLe(bytes, 24, static_cast<std::uint32_t>(rate), 4); // frames per second
     putLe(bytes, 28, static_cast<std::uint32_t>(rate) * 4, 4);
-    putLe(bytes, 32, 4, 2);                                 // bytes per frame
-    putLe(bytes, 34, 16, 2);                                // bits per sample
+    putLe(bytes, 32, 4, 2);  // bytes per frame
+    putLe(bytes, 34, 16, 2); // bits per sample
     putLe(bytes, 40, data, 4);
     return bytes;
 }

@@ -47,7 +47,8 @@ void writeWav(const std::filesystem::path& file, int rate, int channels, std::in
 void writeWav8(const std::filesystem::path& file, int rate, std::int64_t frames) {
     std::string out = wavHeader(rate, 1, 8, static_cast<std::uint32_t>(frames));
     for (std::int64_t frame = 0; frame < frames; ++frame)
-        out.push_back(static_cast<char>(128 + std::lrint(60 * std::sin(2 * std::numbers::pi * 500 * frame / rate))));
+        out.push_back(
+            static_cast<char>(128 + std::lrint(60 * std::sin(2 * std::numbers::pi * 500 * frame / rate))));
     kavrel::test::writeFile(file, out);
 }
 

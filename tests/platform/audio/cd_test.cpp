@@ -126,7 +126,8 @@ TEST_F(AudioCdTest, SeeksWithinATrack) {
     engine->capture()->advance(std::chrono::milliseconds(100));
     const auto mono = channelOf(engine->capture()->samples(), 0);
     for (std::size_t i = 0; i < 100; ++i)
-        ASSERT_NEAR(mono[i], 0.5 * std::sin(2 * std::numbers::pi * 1323 * (45100.0 + i) / 44100.0), 1e-3) << i;
+        ASSERT_NEAR(mono[i], 0.5 * std::sin(2 * std::numbers::pi * 1323 * (45100.0 + i) / 44100.0), 1e-3)
+            << i;
 }
 
 TEST_F(AudioCdTest, RefusesTracksTheDiscDoesNotHave) {

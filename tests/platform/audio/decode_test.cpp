@@ -26,7 +26,9 @@ struct FormatCase {
     double lengthTolerance; // of length(), which some containers only estimate
 };
 
-void PrintTo(const FormatCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const FormatCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class AudioDecodeTest : public ::testing::TestWithParam<FormatCase> {};
 
@@ -35,7 +37,8 @@ TEST_P(AudioDecodeTest, DecodesTheKnownTone) {
     auto engine = captureEngine(c.rate); // the sink rate of the source: no conversion in the way
     std::string error;
     const auto path = kavrel::test::fixture(std::string("audio/") + c.fixture);
-    const ChannelHandle channel = c.module ? engine->openModule(path, {}, &error) : engine->openFile(path, {}, &error);
+    const ChannelHandle channel =
+        c.module ? engine->openModule(path, {}, &error) : engine->openFile(path, {}, &error);
     ASSERT_NE(channel, 0u) << error;
 
     const ChannelInfo info = *engine->info(channel);
@@ -72,11 +75,14 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // The MP3's LAME header lets the decoder drop the encoder delay and padding: exactly one second.
         // Its length() comes from the frame count, so it still holds the padding (about 20 ms).
-        FormatCase{"Mp3", "tone_1000hz_44100_stereo.mp3", false, 44100, 2, 1000, 0.5, 0.5, 0.03, 1.0, 0.001, 0.025},
+        FormatCase{"Mp3", "tone_1000hz_44100_stereo.mp3", false, 44100, 2, 1000, 0.5, 0.5, 0.03, 1.0, 0.001,
+                   0.025},
         // The Vorbis decoder drops the first 128 samples (the first half-block).
-        FormatCase{"OggVorbis", "tone_440hz_48000_mono.ogg", false, 48000, 1, 440, 0.5, 0.5, 0.01, 1.0, 0.003, 0.001},
+        FormatCase{"OggVorbis", "tone_440hz_48000_mono.ogg", false, 48000, 1, 440, 0.5, 0.5, 0.01, 1.0, 0.003,
+                   0.001},
         // WMA carries no delay information: about 25 ms of the tone are lost to the codec's overlap.
-        FormatCase{"Wma", "tone_2000hz_22050_stereo.wma", false, 22050, 2, 2000, 1.0, 0.5, 0.03, 1.0, 0.03, 0.03},
+        FormatCase{"Wma", "tone_2000hz_22050_stereo.wma", false, 22050, 2, 2000, 1.0, 0.5, 0.03, 1.0, 0.03,
+                   0.03},
         // 16 rows at speed 6 and tempo 125 (1.92 s), the Amiga clock over 2 x period 428 per 32 samples.
         FormatCase{"Module", "tone_module.mod", true, 44100, 2, 259.0, 3.0, -1, 0, 1.92, 0.11, 0.11}),
     [](const ::testing::TestParamInfo<FormatCase>& info) { return info.param.name; });

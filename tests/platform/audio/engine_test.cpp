@@ -16,7 +16,9 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
-double sine(double hz, double seconds, double amplitude = 0.5) { return amplitude * std::sin(2 * kPi * hz * seconds); }
+double sine(double hz, double seconds, double amplitude = 0.5) {
+    return amplitude * std::sin(2 * kPi * hz * seconds);
+}
 
 // Correlation of each 10 ms block with the ideal tone; the smallest one. A gap, a repeated block or a
 // jump in phase anywhere drops it well below 1.
@@ -42,12 +44,14 @@ protected:
     // Ten 100 ms steps of 300, 400, ... 1200 Hz: where the sound comes from can be heard.
     std::filesystem::path writeSteps() {
         const auto file = dir_ / "steps.wav";
-        writeWav(file, 44100, 2, 44100, [](double t, int) { return sine(300 + 100 * std::floor(t * 10), t); });
+        writeWav(file, 44100, 2, 44100,
+                 [](double t, int) { return sine(300 + 100 * std::floor(t * 10), t); });
         return file;
     }
     std::filesystem::path writeTone(double hz, int rate, double seconds) {
         const auto file = dir_ / ("tone" + std::to_string(rate) + ".wav");
-        writeWav(file, rate, 2, static_cast<std::int64_t>(seconds * rate), [hz](double t, int) { return sine(hz, t); });
+        writeWav(file, rate, 2, static_cast<std::int64_t>(seconds * rate),
+                 [hz](double t, int) { return sine(hz, t); });
         return file;
     }
     std::vector<float> left() const { return channelOf(engine_->capture()->samples(), 0); }
@@ -91,7 +95,8 @@ TEST_F(AudioEngineTest, SeeksToTheRequestedSound) {
 }
 
 TEST_F(AudioEngineTest, SeeksSampleExactlyInAnMp3) {
-    const ChannelHandle channel = engine_->openFile(kavrel::test::fixture("audio/tone_1000hz_44100_stereo.mp3"));
+    const ChannelHandle channel =
+        engine_->openFile(kavrel::test::fixture("audio/tone_1000hz_44100_stereo.mp3"));
     engine_->setPosition(channel, *engine_->secondsToBytes(channel, 0.5));
     engine_->play(channel, false);
     advance(200);
@@ -147,7 +152,8 @@ TEST_F(AudioEngineTest, VolumeScalesTheOutput) {
         int volume;
         double amplitude;
     };
-    for (const Step step : {Step{1000, 0.5}, Step{500, 0.25}, Step{100, 0.05}, Step{0, 0.0}, Step{5000, 0.5}}) {
+    for (const Step step :
+         {Step{1000, 0.5}, Step{500, 0.25}, Step{100, 0.05}, Step{0, 0.0}, Step{5000, 0.5}}) {
         engine_->setVolume(step.volume);
         advance(20); // the first block glides to the new volume
         engine_->capture()->clearSamples();

@@ -58,9 +58,9 @@ TEST_F(AudioEqualizerTest, FlatBandsLeaveTheSoundAsItIs) {
 
 TEST_F(AudioEqualizerTest, ABoostRaisesItsBandOnly) {
     struct Case {
-        std::size_t band;  // index into kCentres
+        std::size_t band; // index into kCentres
         float gain;
-        std::size_t tone;  // index into kTones: the tone in that band
+        std::size_t tone; // index into kTones: the tone in that band
     };
     for (const Case c : {Case{8, 12.0f, 1}, Case{1, 12.0f, 0}, Case{13, -12.0f, 2}}) {
         const auto before = levels(100);
