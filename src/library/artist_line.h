@@ -1,0 +1,22 @@
+#pragma once
+// The artist line of "ArtName.pan": the artist name and the name of its artist file, each followed by
+// its column tag.
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace kavrel::library {
+
+inline constexpr std::array<std::string_view, 2> kArtistLineTags = {" endart ", " endafn "};
+
+struct ArtistLine {
+    std::string artist;
+    std::string artistFile;
+};
+
+// "Artist" + number + ".pft", numbered from 1.
+std::string artistFileName(int number);
+std::string joinArtistLine(std::string_view artist, std::string_view artistFile);
+ArtistLine splitArtistLine(std::string_view line);
+
+} // namespace kavrel::library

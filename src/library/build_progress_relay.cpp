@@ -1,0 +1,163 @@
+#include "library/build_progress_relay.h"
+
+#include <cstdio>
+
+namespace kavrel::library {
+
+std::string formatMegabytes(double megabytes, char decimalSeparator) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.2f", megabytes);
+    std::string result = text;
+    for (char& c : result)
+        if (c == '.')
+            c = decimalSeparator;
+    return result;
+}
+
+BuildProgressRelay::BuildProgressRelay(engine::MainThreadDispatcher& dispatcher, BuildProgress& target,
+                                       std::chrono::milliseconds interval)
+    : dispatcher_(dispatcher), target_(&target), interval_(interval) {}
+
+std::shared_ptr<BuildProgressRelay> BuildProgressRelay::create(engine::MainThreadDispatcher& dispatcher,
+                                                               BuildProgress& target,
+                                                               std::chrono::milliseconds interval) {
+    return std::shared_ptr<BuildProgressRelay>(new BuildProgressRelay(dispatcher, target, interval));
+}
+
+void BuildProgressRelay::stageRunning(BuildStage stage) {
+    pushEvent({EventKind::Running, stage, {}});
+}
+void BuildProgressRelay::stageDone(BuildStage stage) {
+    pushEvent({EventKind::Done, stage, {}});
+}
+void BuildProgressRelay::noFilesFound() {
+    pushEvent({EventKind::NoFiles, {}, {}});
+}
+void BuildProgressRelay::librarySaved() {
+    pushEvent({EventKind::Saved, {}, {}});
+}
+void BuildProgressRelay::buildFailed(std::string reason) {
+    pushEvent({EventKind::Failed, {}, std::move(reason)});
+}
+
+void BuildProgressRelay::progressRange(int maximum) {
+    setValue([&](Values& v) { v.range = maximum; });
+}
+void BuildProgressRelay::progressPosition(int position) {
+    setValue([&](Values& v) { v.position = position; });
+}
+void BuildProgressRelay::foundFiles(int count) {
+    setValue([&](Values& v) { v.files = count; });
+}
+void BuildProgressRelay::performedSongs(int count) {
+    setValue([&](Values& v) { v.songs = count; });
+}
+void BuildProgressRelay::foundArtists(int count) {
+    setValue([&](Values& v) { v.artists = count; });
+}
+void BuildProgressRelay::fileNameLine(std::string text) {
+    setValue([&](Values& v) { v.fileName = std::move(text); });
+}
+void BuildProgressRelay::megabytes(double value) {
+    setValue([&](Values& v) { v.megabytes = value; });
+}
+
+void BuildProgressRelay::detach() {
+    target_.store(nullptr);
+}
+
+void BuildProgressRelay::pushEvent(Event event) {
+    bool mustPost = false;
+    {
+        const std::lock_guard lock(mutex_);
+        queue_.emplace_back(std::move(event));
+        mustPost = claimDelivery(true);
+    }
+    if (mustPost)
+        post();
+}
+
+template <class Set> void BuildProgressRelay::setValue(Set set) {
+    bool mustPost = false;
+    {
+        const std::lock_guard lock(mutex_);
+        if (queue_.empty() || !std::holds_alternative<Values>(queue_.back()))
+            queue_.emplace_back(Values{});
+        set(std::get<Values>(queue_.back()));
+        mustPost = claimDelivery(false);
+    }
+    if (mustPost)
+        post();
+}
+
+bool BuildProgressRelay::claimDelivery(bool urgent) {
+    if (deliveryPosted_)
+        return false;
+    const auto now = std::chrono::steady_clock::now();
+    if (!urgent && now - lastPost_ < interval_)
+        return false;
+    deliveryPosted_ = true;
+    lastPost_ = now;
+    return true;
+}
+
+void BuildProgressRelay::post() {
+    dispatcher_.post([self = shared_from_this()] { self->deliver(); });
+}
+
+void BuildProgressRelay::deliver() {
+    std::vector<Record> records;
+    {
+        const std::lock_guard lock(mutex_);
+        records.swap(queue_);
+        deliveryPosted_ = false;
+    }
+    for (const Record& record : records) {
+        BuildProgress* target = target_.load();
+        if (target == nullptr)
+            return;
+        if (const auto* values = std::get_if<Values>(&record))
+            deliverValues(*target, *values);
+        else
+            deliverEvent(*target, std::get<Event>(record));
+    }
+}
+
+void BuildProgressRelay::deliverValues(BuildProgress& target, const Values& values) {
+    if (values.range)
+        target.progressRange(*values.range);
+    if (values.position)
+        target.progressPosition(*values.position);
+    if (values.files)
+        target.foundFiles(*values.files);
+    if (values.songs)
+        target.performedSongs(*values.songs);
+    if (values.artists)
+        target.foundArtists(*values.artists);
+    if (values.fileName)
+        target.fileNameLine(*values.fileName);
+    if (values.megabytes)
+        target.megabytes(*values.megabytes);
+}
+
+void BuildProgressRelay::deliverEvent(BuildProgress& target, const Event& event) {
+    switch (event.kind) {
+    case EventKind::Running:
+        target.stageRunning(event.stage);
+        break;
+    case EventKind::Done:
+        target.stageDone(event.stage);
+        break;
+    case EventKind::NoFiles:
+        target.noFilesFound();
+        break;
+    case EventKind::Saved:
+        target.librarySaved();
+        break;
+    case EventKind::Failed:
+        target.buildFailed(event.reason);
+        break;
+    }
+}
+
+} // namespace kavrel::library
