@@ -18,7 +18,9 @@ constexpr std::uint32_t kMaxVolume = 1000;
 constexpr std::uint32_t kCdBytesPerSecond = 176400; // 44100 Hz x 16-bit stereo
 constexpr std::uint32_t kCdDrive = 0;
 
-bool validBand(int band) { return band >= 1 && band <= TBass::kBands; }
+bool validBand(int band) {
+    return band >= 1 && band <= TBass::kBands;
+}
 
 } // namespace
 
@@ -31,7 +33,9 @@ TBass::TBass(BassLibrary& library, BassWindow window) : library_(library), Windo
     library_.BASS_SetConfig(kBassConfigMaxVolume, kMaxVolume);
 }
 
-TBass::~TBass() { freeChannel(); }
+TBass::~TBass() {
+    freeChannel();
+}
 
 void TBass::Play(const std::string& fileName, std::int32_t startMs, bool paused) {
     freeChannel();
@@ -177,7 +181,9 @@ void TBass::ShowSpectrum(int width, int height) {
     Spectrum->PeakFall = 1;
 }
 
-void TBass::HideSpectrum() { Spectrum.reset(); }
+void TBass::HideSpectrum() {
+    Spectrum.reset();
+}
 
 void TBass::DrawSpectrum(PixelBuffer& target) {
     if (state_ != kPlaying || !Spectrum)
@@ -215,7 +221,9 @@ void TBass::SetBandGain(int band, std::int32_t gainDb) {
     library_.BASS_FXSetParameters(fx, &FxParams);
 }
 
-std::int32_t TBass::StoredBandGain(int band) const { return validBand(band) ? BandGain[band - 1] : 0; }
+std::int32_t TBass::StoredBandGain(int band) const {
+    return validBand(band) ? BandGain[band - 1] : 0;
+}
 
 std::string TBass::CdDiscId() {
     const char* id = library_.BASS_CD_GetID(kCdDrive, kBassCdIdCddb);
@@ -231,7 +239,8 @@ std::int32_t TBass::CdTrackCount() {
 std::int32_t TBass::CdTrackLength(std::int32_t track) {
     if (track < 1 || track > CdTracks)
         return -1;
-    const std::uint32_t bytes = library_.BASS_CD_GetTrackLength(kCdDrive, static_cast<std::uint32_t>(track - 1));
+    const std::uint32_t bytes =
+        library_.BASS_CD_GetTrackLength(kCdDrive, static_cast<std::uint32_t>(track - 1));
     if (bytes == kBassError)
         return -1;
     return static_cast<std::int32_t>(bytes / kCdBytesPerSecond) * 1000;

@@ -26,8 +26,8 @@ public:
 class TBass final : public TEngine {
 public:
     static constexpr int kBands = 16;
-    static constexpr std::array<float, kBands> kBandCentres = {80,   140,  230,  390,  560,   720,   880,   1200,
-                                                               2000, 4000, 6000, 8000, 10000, 12000, 14000, 16000};
+    static constexpr std::array<float, kBands> kBandCentres = {
+        80, 140, 230, 390, 560, 720, 880, 1200, 2000, 4000, 6000, 8000, 10000, 12000, 14000, 16000};
     static constexpr float kBandwidthSemitones = 10.0f;
 
     // Checks the version, initialises the default device at 44100 Hz and sets the buffer and the 0..1000

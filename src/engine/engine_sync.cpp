@@ -16,9 +16,12 @@ struct TEngineSync::PendingCall {
 
 TEngineSync::TEngineSync(TMasterEngine& engine, SharedPlayback& shared, PollHandlers& handlers,
                          MainThreadDispatcher& dispatcher)
-    : engine_(engine), shared_(shared), handlers_(handlers), dispatcher_(dispatcher), thread_([this] { run(); }) {}
+    : engine_(engine), shared_(shared), handlers_(handlers), dispatcher_(dispatcher),
+      thread_([this] { run(); }) {}
 
-TEngineSync::~TEngineSync() { Stop(); }
+TEngineSync::~TEngineSync() {
+    Stop();
+}
 
 void TEngineSync::Resume() {
     {

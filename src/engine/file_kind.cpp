@@ -22,7 +22,8 @@ bool matchesExtension(std::string_view fileName, std::string_view extension) {
 
 std::optional<int> cdTrackNumber(std::string_view fileName) {
     const auto separator = fileName.find_last_of("/\\");
-    const std::string_view name = separator == std::string_view::npos ? fileName : fileName.substr(separator + 1);
+    const std::string_view name =
+        separator == std::string_view::npos ? fileName : fileName.substr(separator + 1);
     if (name.size() <= kTrackPrefix.size() + kCdExtension.size() || !matchesExtension(name, kCdExtension) ||
         !text::equalsIgnoreCase(name.substr(0, kTrackPrefix.size()), kTrackPrefix))
         return std::nullopt;

@@ -4,8 +4,8 @@
 
 namespace kavrel::engine {
 
-TMasterEngine::TMasterEngine(bass::BassLibrary& library, bass::BassWindow window, std::unique_ptr<TEngine> fmod,
-                             std::unique_ptr<TEngine> apollo)
+TMasterEngine::TMasterEngine(bass::BassLibrary& library, bass::BassWindow window,
+                             std::unique_ptr<TEngine> fmod, std::unique_ptr<TEngine> apollo)
     : Bass(std::make_unique<TBass>(library, window)), Fmod(std::move(fmod)), Apollo(std::move(apollo)) {}
 
 TEngine* TMasterEngine::engineNamed(const std::string& name) const {

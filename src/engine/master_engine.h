@@ -24,8 +24,8 @@ class TMasterEngine {
 public:
     // Creates TBass on `library` (throws BassStartError). `fmod` and `apollo` answer to "FMOD" and "APOLLO";
     // while one is absent, selecting its name leaves nothing to forward to.
-    TMasterEngine(bass::BassLibrary& library, bass::BassWindow window, std::unique_ptr<TEngine> fmod = nullptr,
-                  std::unique_ptr<TEngine> apollo = nullptr);
+    TMasterEngine(bass::BassLibrary& library, bass::BassWindow window,
+                  std::unique_ptr<TEngine> fmod = nullptr, std::unique_ptr<TEngine> apollo = nullptr);
 
     // Does nothing when `name` is already selected; otherwise stops the old engine and, when it was playing
     // or paused, goes on with the same file at the same place in the new one.

@@ -12,15 +12,19 @@ PixelBuffer::PixelBuffer(int width, int height, Colour fill)
 Colour PixelBuffer::pixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= width_ || y >= height_)
         return 0;
-    return pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)];
+    return pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+                   static_cast<std::size_t>(x)];
 }
 
-void PixelBuffer::fill(Colour colour) { std::fill(pixels_.begin(), pixels_.end(), colour); }
+void PixelBuffer::fill(Colour colour) {
+    std::fill(pixels_.begin(), pixels_.end(), colour);
+}
 
 void PixelBuffer::setPixel(int x, int y, Colour colour) {
     if (x < 0 || y < 0 || x >= width_ || y >= height_)
         return;
-    pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)] = colour;
+    pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)] =
+        colour;
 }
 
 void PixelBuffer::fillRect(int left, int top, int right, int bottom, Colour colour) {
@@ -30,8 +34,8 @@ void PixelBuffer::fillRect(int left, int top, int right, int bottom, Colour colo
     bottom = std::min(bottom, height_);
     for (int y = top; y < bottom; ++y)
         for (int x = left; x < right; ++x)
-            pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)] =
-                colour;
+            pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+                    static_cast<std::size_t>(x)] = colour;
 }
 
 void PixelBuffer::horizontalLine(int x0, int x1, int y, Colour colour) {

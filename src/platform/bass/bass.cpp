@@ -50,7 +50,9 @@ BassLibrary::BassLibrary(audio::AudioEngine& audio, std::string cdDevice)
 
 BassLibrary::~BassLibrary() = default;
 
-std::uint32_t BassLibrary::BASS_GetVersion() const { return kBassVersion; }
+std::uint32_t BassLibrary::BASS_GetVersion() const {
+    return kBassVersion;
+}
 
 bool BassLibrary::BASS_Init(int device, std::uint32_t freq, std::uint32_t, BassWindow, const void*) {
     if (device != kBassDefaultDevice || freq == 0)
@@ -81,8 +83,8 @@ BassChannel BassLibrary::BASS_StreamCreateFile(bool mem, const char* file, std::
     return impl_->audio.openFile(std::filesystem::path(file));
 }
 
-BassChannel BassLibrary::BASS_MusicLoad(bool mem, const char* file, std::uint64_t offset, std::uint32_t length,
-                                        std::uint32_t, std::uint32_t) {
+BassChannel BassLibrary::BASS_MusicLoad(bool mem, const char* file, std::uint64_t offset,
+                                        std::uint32_t length, std::uint32_t, std::uint32_t) {
     if (!impl_->wholeFile(mem, file, offset, length))
         return 0;
     return impl_->audio.openModule(std::filesystem::path(file));
@@ -102,13 +104,14 @@ BassChannel BassLibrary::BASS_CD_StreamCreate(std::uint32_t drive, std::uint32_t
     return impl_->audio.openCdTrack(impl_->cdDevice, static_cast<int>(track), options);
 }
 
-BassSync BassLibrary::BASS_ChannelSetSync(BassChannel channel, std::uint32_t type, std::uint64_t, BassSyncProc proc,
-                                          std::uintptr_t user) {
+BassSync BassLibrary::BASS_ChannelSetSync(BassChannel channel, std::uint32_t type, std::uint64_t,
+                                          BassSyncProc proc, std::uintptr_t user) {
     if (type != kBassSyncEnd || !proc)
         return 0;
     const BassSync sync = ++impl_->lastSync;
     const bool set = impl_->audio.setEndCallback(
-        channel, [sync, proc = std::move(proc), user](audio::ChannelHandle ended) { proc(sync, ended, 0, user); });
+        channel,
+        [sync, proc = std::move(proc), user](audio::ChannelHandle ended) { proc(sync, ended, 0, user); });
     return set ? sync : 0;
 }
 
@@ -140,9 +143,15 @@ bool BassLibrary::BASS_FXGetParameters(BassFx fx, BassParamEq* params) {
     return true;
 }
 
-bool BassLibrary::BASS_ChannelPlay(BassChannel channel, bool restart) { return impl_->audio.play(channel, restart); }
-bool BassLibrary::BASS_ChannelPause(BassChannel channel) { return impl_->audio.pause(channel); }
-bool BassLibrary::BASS_ChannelStop(BassChannel channel) { return impl_->audio.stop(channel); }
+bool BassLibrary::BASS_ChannelPlay(BassChannel channel, bool restart) {
+    return impl_->audio.play(channel, restart);
+}
+bool BassLibrary::BASS_ChannelPause(BassChannel channel) {
+    return impl_->audio.pause(channel);
+}
+bool BassLibrary::BASS_ChannelStop(BassChannel channel) {
+    return impl_->audio.stop(channel);
+}
 
 std::uint64_t BassLibrary::BASS_ChannelGetPosition(BassChannel channel) {
     const auto bytes = impl_->audio.position(channel);

@@ -66,8 +66,8 @@ struct BassParamEq {
     float gain = 0.0f;      // dB
 };
 
-using BassSyncProc = std::function<void(BassSync sync, BassChannel channel, std::uint32_t data,
-                                        std::uintptr_t user)>;
+using BassSyncProc =
+    std::function<void(BassSync sync, BassChannel channel, std::uint32_t data, std::uintptr_t user)>;
 
 class BassLibrary {
 public:
@@ -97,8 +97,8 @@ public:
 
     // Only kBassSyncEnd: `proc` runs on the audio core's thread each time the channel plays to its end.
     // A channel has one sync; setting another replaces it.
-    BassSync BASS_ChannelSetSync(BassChannel channel, std::uint32_t type, std::uint64_t param, BassSyncProc proc,
-                                 std::uintptr_t user);
+    BassSync BASS_ChannelSetSync(BassChannel channel, std::uint32_t type, std::uint64_t param,
+                                 BassSyncProc proc, std::uintptr_t user);
     bool BASS_ChannelGetInfo(BassChannel channel, BassChannelInfo* info);
 
     // Only kBassFxParamEq. Priority is accepted and ignored: the filters run in the order they were added.

@@ -1,0 +1,80 @@
+// kavrel-play: the engine facade and its poller without a window, for scripting and diagnosis.
+#include "engine/cd_drive.h"
+#include "engine/master_engine.h"
+#include "platform/audio/audio_core.h"
+#include "platform/bass/bass.h"
+#include "play_options.h"
+#include "play_session.h"
+
+#include <atomic>
+#include <csignal>
+#include <exception>
+#include <iostream>
+
+namespace {
+
+std::atomic<bool> interrupted{false};
+
+extern "C" void onInterrupt(int) {
+    interrupted = true;
+}
+
+int printCdInfo() {
+    using namespace kavrel;
+    const std::string source = engine::findCdSource();
+    if (source.empty()) {
+        std::cerr
+            << "kavrel-play: no CD drive found (KAVREL_CD_DEVICE may name a drive or a .cue/.toc image)\n";
+        return 1;
+    }
+    audio::EngineOptions silent;
+    silent.sink = audio::SinkKind::Null;
+    audio::AudioEngine audio(silent);
+    bass::BassLibrary library(audio, source);
+    engine::TMasterEngine facade(library, 0);
+    const std::string id = facade.CdDiscId();
+    if (id.empty()) {
+        std::cerr << "kavrel-play: no audio disc in " << source << "\n";
+        return 1;
+    }
+    const std::int32_t tracks = facade.CdTrackCount();
+    std::cout << "drive " << engine::cdDrivePath(source) << "\n"
+              << "disc id " << id << "\n"
+              << "tracks " << tracks << "\n";
+    for (std::int32_t track = 1; track <= tracks; ++track)
+        std::cout << "track " << track << ' ' << facade.CdTrackLength(track) << "\n";
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using namespace kavrel;
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    const auto parsed = play::parsePlayOptions(arguments);
+    if (const auto* error = std::get_if<std::string>(&parsed)) {
+        std::cerr << "kavrel-play: " << *error << "\n" << play::kUsage;
+        return 2;
+    }
+    const auto& options = std::get<play::PlayOptions>(parsed);
+    if (options.help) {
+        std::cout << play::kUsage;
+        return 0;
+    }
+    if (options.engine != engine::kEngineBass) {
+        std::cerr << "kavrel-play: the engine \"" << options.engine
+                  << "\" is not available (available: BASS)\n";
+        return 1;
+    }
+    std::signal(SIGINT, onInterrupt);
+    std::signal(SIGTERM, onInterrupt);
+    try {
+        if (options.cdInfo)
+            return printCdInfo();
+        play::PlaySession session(options, engine::findCdSource(), std::cout, std::cerr);
+        return session.run(interrupted);
+    } catch (const std::exception& e) {
+        std::cerr << "kavrel-play: " << e.what() << "\n";
+    }
+    return 1;
+}

@@ -1,0 +1,134 @@
+// kavrel-play run as a process, recording into WAV files so that no test touches an audio device.
+#include "platform/bass/audio_rig.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <sys/wait.h>
+
+namespace kavrel::test {
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class KavrelPlayTest : public ::testing::Test {
+protected:
+    // Runs kavrel-play with `arguments` (shell words) and `input` fed to its standard input by `sh`.
+    Outcome play(const std::string& arguments, const std::string& environment = {},
+                 const std::string& input = "true") {
+        const std::string command = "(" + input + ") | " + environment + " '" + KAVREL_PLAY + "' " +
+                                    arguments + " > '" + (dir / "out.txt").string() + "' 2> '" +
+                                    (dir / "err.txt").string() + "'";
+        const int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(dir / "out.txt"),
+                readFile(dir / "err.txt")};
+    }
+    static std::string quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
+
+    // The left channel of a 16-bit stereo WAV file.
+    std::vector<float> wavLeft(const std::filesystem::path& file) {
+        const std::string bytes = readFile(file);
+        const auto data = bytes.find("data");
+        EXPECT_NE(data, std::string::npos);
+        std::vector<float> left;
+        for (std::size_t i = data + 8; i + 3 < bytes.size(); i += 4) {
+            std::int16_t sample;
+            std::memcpy(&sample, bytes.data() + i, 2);
+            left.push_back(static_cast<float>(sample) / 32768.0f);
+        }
+        return left;
+    }
+
+    TempDir dir;
+    std::filesystem::path wav = dir / "out.wav";
+};
+
+TEST_F(KavrelPlayTest, RecordsTheFilesOneAfterAnotherAndReportsEvents) {
+    const Outcome run =
+        play("--out " + quoted(wav) + " --fast --events " + quoted(engineFixture("tone_1k.mp3")) + " " +
+             quoted(engineFixture("tone_1k.ogg")));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto left = wavLeft(wav);
+    EXPECT_NEAR(static_cast<double>(left.size()) / AudioRig::kRate, 4.0, 0.05);
+    const std::vector<float> second(left.begin() + 2 * AudioRig::kRate + 2205,
+                                    left.begin() + 3 * AudioRig::kRate);
+    EXPECT_NEAR(zeroCrossingFrequency(second), 1000.0, 2.0);
+
+    const std::string first = "play " + engineFixture("tone_1k.mp3").string() + "\nstate 1 0\n";
+    EXPECT_EQ(run.out.substr(0, first.size()), first);
+    const auto next = run.out.find("play " + engineFixture("tone_1k.ogg").string() + "\nstate 1 0\n");
+    EXPECT_GT(next, run.out.find("state 0 2000\npoll 0 2000\n")) << run.out;
+    EXPECT_TRUE(run.out.ends_with("state 0 2000\npoll 0 2000\n")) << run.out;
+}
+
+TEST_F(KavrelPlayTest, RecordsAfterEqualizerAndVolume) {
+    const Outcome run = play("--out " + quoted(wav) + " --fast --volume 500 --band 3=12 " +
+                             quoted(engineFixture("two_tones.mp3")));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto left = wavLeft(wav);
+    ASSERT_GT(left.size(), 44100u + 4410u);
+    const std::vector<float> second(left.begin() + 4410, left.begin() + 4410 + 44100);
+    EXPECT_NEAR(amplitudeAt(second, 230), 0.25 * 4 * 0.5, 0.05);
+    EXPECT_NEAR(amplitudeAt(second, 6000), 0.25 * 0.5, 0.01);
+}
+
+TEST_F(KavrelPlayTest, APausedStartWaitsPositionedUntilALineArrives) {
+    const Outcome run = play("--out " + quoted(wav) + " --fast --events --start-ms 30000 --paused " +
+                                 quoted(engineFixture("long_tone.ogg")),
+                             {}, "sleep 0.5; echo");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.find("state 2 30000\n"), run.out.find('\n') + 1) << run.out;
+    EXPECT_NE(run.out.find("state 1 30000\n"), std::string::npos) << run.out;
+    EXPECT_NEAR(static_cast<double>(wavLeft(wav).size()) / AudioRig::kRate, 5.0, 0.05)
+        << "nothing is recorded while paused";
+}
+
+TEST_F(KavrelPlayTest, PlaysCdImageTracksAndPrintsTheDisc) {
+    const auto cue = writeCdImage(dir.path(), {{2, 440}, {3, 880}, {1, 1760}});
+    const std::string device = "KAVREL_CD_DEVICE=" + quoted(cue);
+    const Outcome info = play("--cd-info", device);
+    ASSERT_EQ(info.status, 0) << info.err;
+    EXPECT_EQ(info.out, "drive " + cue.string() + "/\ndisc id " + expectedCddbId({2, 3, 1}) +
+                            "\ntracks 3\ntrack 1 2000\ntrack 2 3000\ntrack 3 1000\n");
+
+    const Outcome run =
+        play("--out " + quoted(wav) + " --fast " + quoted(cue.string() + "/Track03.cda"), device);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto left = wavLeft(wav);
+    EXPECT_NEAR(static_cast<double>(left.size()) / AudioRig::kRate, 1.0, 0.02);
+    EXPECT_NEAR(zeroCrossingFrequency(left), 1760.0, 4.0);
+}
+
+TEST_F(KavrelPlayTest, ErrorsAreClearAndExitNonZero) {
+    writeFile(dir / "notes.ogg", "not audio");
+    const std::string tone = quoted(engineFixture("tone_1k.ogg"));
+    const std::pair<std::string, std::string> cases[] = {
+        {"--out " + quoted(wav) + " --fast " + quoted(dir / "missing.mp3") + " " + tone,
+         "kavrel-play: " + (dir / "missing.mp3").string() + ": no such file\n"},
+        {"--out " + quoted(wav) + " --fast " + quoted(dir / "notes.ogg"),
+         "kavrel-play: " + (dir / "notes.ogg").string() +
+             ": cannot be played (not an MP3, Ogg Vorbis or WMA file, nor a track of the disc in " +
+             (dir / "none.cue").string() + "/)\n"},
+        {"--engine FMOD " + tone, "kavrel-play: the engine \"FMOD\" is not available (available: BASS)\n"},
+        {"--out " + quoted(dir / "no/such/folder/x.wav") + " --fast " + tone, "kavrel-play: "},
+        {"--cd-info", "kavrel-play: no audio disc in " + (dir / "none.cue").string() + "\n"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        const Outcome run = play(arguments, "KAVREL_CD_DEVICE=" + quoted(dir / "none.cue"));
+        EXPECT_EQ(run.status, 1) << arguments;
+        EXPECT_EQ(run.err.substr(0, message.size()), message) << arguments;
+    }
+    const Outcome usage = play("--volume loud x.mp3");
+    EXPECT_EQ(usage.status, 2);
+    EXPECT_TRUE(
+        usage.err.starts_with("kavrel-play: --volume takes a whole number 0..1000, not \"loud\"\nusage:"));
+}
+
+} // namespace
+} // namespace kavrel::test
