@@ -10,7 +10,7 @@ constexpr std::int64_t kChunkFrames = 1024;
 } // namespace
 
 Channel::Channel(std::unique_ptr<Decoder> decoder, int sinkRate)
-    : decoder_(std::move(decoder)), info_(decoder_->info()), sinkRate_(sinkRate),
+    : decoder_(std::move(decoder)), info_(decoder_->info()), sinkRate_(sinkRate), equalizer_(info_.frequency),
       converter_(info_.frequency, sinkRate), chunk_(kChunkFrames * 2) {}
 
 void Channel::play(bool restart) {
@@ -68,30 +68,22 @@ void Channel::seekLocked(std::int64_t frame) {
 
 void Channel::addFilter(FilterHandle id, PeakingEqParams params) {
     std::lock_guard lock(mutex_);
-    filters_.emplace_back(id, PeakingEq(info_.frequency, params));
+    equalizer_.add(id, params);
 }
 
 bool Channel::setFilter(FilterHandle id, PeakingEqParams params) {
     std::lock_guard lock(mutex_);
-    for (auto& [handle, filter] : filters_)
-        if (handle == id) {
-            filter.setParams(params);
-            return true;
-        }
-    return false;
+    return equalizer_.set(id, params);
 }
 
 std::optional<PeakingEqParams> Channel::filter(FilterHandle id) const {
     std::lock_guard lock(mutex_);
-    for (const auto& [handle, filter] : filters_)
-        if (handle == id)
-            return filter.params();
-    return std::nullopt;
+    return equalizer_.get(id);
 }
 
 bool Channel::removeFilter(FilterHandle id) {
     std::lock_guard lock(mutex_);
-    return std::erase_if(filters_, [id](const auto& entry) { return entry.first == id; }) > 0;
+    return equalizer_.remove(id);
 }
 
 void Channel::spectrum(std::span<float, kFftBins> out) {
@@ -106,8 +98,7 @@ bool Channel::decodeChunk() {
         return false;
     }
     const auto frames = static_cast<std::size_t>(got);
-    for (auto& entry : filters_)
-        entry.second.process(chunk_.data(), frames);
+    equalizer_.process(chunk_.data(), frames);
     spectrum_.push(chunk_.data(), frames);
     converter_.push(chunk_.data(), frames);
     decoded_ += got;

@@ -4,7 +4,7 @@
 // so the sink thread and control calls may use it at once.
 #include "platform/audio/audio_types.h"
 #include "platform/audio/decoder.h"
-#include "platform/audio/peaking_eq.h"
+#include "platform/audio/equalizer_chain.h"
 #include "platform/audio/rate_converter.h"
 #include "platform/audio/spectrum_window.h"
 
@@ -14,7 +14,6 @@
 #include <mutex>
 #include <optional>
 #include <span>
-#include <utility>
 #include <vector>
 
 namespace kavrel::audio {
@@ -58,7 +57,7 @@ private:
     ChannelInfo info_;
     int sinkRate_;
     std::atomic<ChannelState> state_{ChannelState::Stopped};
-    std::vector<std::pair<FilterHandle, PeakingEq>> filters_;
+    EqualizerChain equalizer_;
     SpectrumWindow spectrum_;
     RateConverter converter_;
     std::vector<float> chunk_;
