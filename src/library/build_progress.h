@@ -3,6 +3,7 @@
 // the command-line tool prints it. Every call arrives on the caller's thread, in the order the build
 // made them, through the dispatcher the builder was given.
 #include <string>
+#include <string_view>
 
 namespace kavrel::library {
 
@@ -14,6 +15,9 @@ enum class BuildStage {
     SavingTagsToLibrary,
     UpdatingLibrary,
 };
+
+// The stage indicator captions of the build window: "1) Finding Files" .. "6) Updating Library".
+std::string_view stageCaption(BuildStage stage);
 
 class BuildProgress {
 public:
