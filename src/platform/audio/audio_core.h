@@ -94,11 +94,14 @@ public:
     // Stopped for an unknown handle.
     ChannelState state(ChannelHandle channel) const;
 
-    // Length in bytes (see ChannelInfo); nothing when unknown handle or the source does not tell it.
+    // Length in bytes (see ChannelInfo); nothing for an unknown handle or when the source does not tell
+    // it. Exact for CD tracks, WAV and Ogg; for MP3 it comes from the frame count and may still hold the
+    // encoder's padding (a few tens of milliseconds) that playback leaves out.
     std::optional<std::int64_t> length(ChannelHandle channel) const;
     std::optional<std::int64_t> position(ChannelHandle channel) const;
-    // Seeks to the frame holding `bytes` (cut to a whole frame, clamped to the length), sample-exact.
-    // The next block the sink renders starts there. Blocks on I/O. Keeps the state.
+    // Seeks to the frame holding `bytes` (cut to a whole frame, clamped to the length), sample-exact:
+    // the decoder starts a little earlier and drops what it decodes before the frame. The next block the
+    // sink renders starts there. Blocks on I/O. Keeps the state.
     bool setPosition(ChannelHandle channel, std::int64_t bytes);
     // Conversions in the channel's format; nothing for an unknown handle or negative input.
     std::optional<double> bytesToSeconds(ChannelHandle channel, std::int64_t bytes) const;
@@ -112,7 +115,8 @@ public:
     // --- DSP ------------------------------------------------------------------------------------
     // Filters run in the order they were added, on the channel's own samples, before rate conversion.
     // Parameter changes glide to the new values over about 20 ms, so moving a slider while playing
-    // does not click. Returns 0 for an unknown channel.
+    // does not click; they reach the sink after what is already decoded (at most about 25 ms).
+    // Returns 0 for an unknown channel.
     FilterHandle addEqualizer(ChannelHandle channel, PeakingEqParams params);
     bool setEqualizer(FilterHandle filter, PeakingEqParams params);
     // The parameters as last set (clamped), not the gliding values.
@@ -124,8 +128,9 @@ public:
     void setVolume(int volume);
     int volume() const;
 
-    // FFT magnitudes (see kFftBins in audio_types.h) of the channel's latest kFftWindow samples that
-    // reached the sink; zeros before it has played that many. False for an unknown handle.
+    // FFT magnitudes (see kFftBins in audio_types.h) of the channel's latest kFftWindow decoded samples
+    // (at most about 25 ms ahead of the sink); zeros before it has played that many. False for an
+    // unknown handle.
     bool fft(ChannelHandle channel, std::span<float, kFftBins> magnitudes) const;
 
 private:

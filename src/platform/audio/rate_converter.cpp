@@ -68,6 +68,8 @@ void RateConverter::drain() {
 
 std::size_t RateConverter::pull(float* stereo, std::size_t frames) {
     const std::size_t count = std::min(frames, ready());
+    if (count == 0)
+        return 0; // ready_ may be empty, with no storage to copy from
     std::memcpy(stereo, ready_.data() + readOffset_, count * 2 * sizeof(float));
     readOffset_ += count * 2;
     return count;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
 #include <thread>
 
@@ -109,6 +110,14 @@ TEST(AudioCapture, NullSinkKeepsTimeWithoutADevice) {
     const auto took = std::chrono::steady_clock::now() - start;
     EXPECT_TRUE(ended);
     EXPECT_GE(took, std::chrono::milliseconds(90)); // 100 ms of audio, on the real-time clock
+}
+
+TEST(AudioCapture, WithoutADeviceTheEngineFallsBackToTheNullSink) {
+    // A driver name SDL does not know: no device can open, and no real one is touched.
+    ::setenv("SDL_AUDIODRIVER", "kavrel-no-such-driver", 1);
+    AudioEngine engine; // asks for the device
+    EXPECT_EQ(engine.activeSink(), SinkKind::Null);
+    EXPECT_EQ(engine.outputRate(), 44100);
 }
 
 } // namespace
