@@ -23,6 +23,8 @@ audio::PeakingEqParams toCore(const BassParamEq& params) {
 } // namespace
 
 struct BassLibrary::Impl {
+    Impl(audio::AudioEngine& core, std::string device) : audio(core), cdDevice(std::move(device)) {}
+
     audio::AudioEngine& audio;
     std::string cdDevice;
     std::atomic<bool> initialised{false};
