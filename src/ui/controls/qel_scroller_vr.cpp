@@ -2,14 +2,12 @@
 
 #include "ui/controls/built_in_pictures.h"
 #include "ui/controls/scroller_parts.h"
-#include "ui/controls/skin_palette.h"
 
 namespace kavrel::ui {
 
 TQelScrollerVr::TQelScrollerVr(QWidget* parent)
     : TQelScroller(TScroller::TrackPress::StepTowardPointer, parent) {
     setKind(Qt::Vertical);
-    setColorBand(palette::frame);
     setTrackPicture(builtInScrollTrack());
     setThumbPicture(builtInScrollThumb());
     setThumbSize(builtInScrollThumb().height());

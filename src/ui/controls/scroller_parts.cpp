@@ -90,8 +90,13 @@ void TSetac::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), shade);
     if (caption_.isEmpty())
         return;
+    // The largest size up to 11 pixels at which the text fits the thumb.
     QFont font = painter.font();
-    font.setPixelSize(std::clamp(std::min(width(), height()) - 4, 7, 11));
+    for (int size = std::clamp(std::min(width(), height()) - 4, 6, 11); size >= 6; --size) {
+        font.setPixelSize(size);
+        if (QFontMetrics(font).horizontalAdvance(caption_) <= std::max(width(), height()) - 6)
+            break;
+    }
     painter.setFont(font);
     painter.setPen(captionColor(color()));
     painter.drawText(rect(), Qt::AlignCenter, caption_);

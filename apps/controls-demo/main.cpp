@@ -1,0 +1,49 @@
+// The developer's view of the program's own controls and the shipped skin: every image button in each
+// of its pictures, the skin on stand-ins of the windows, and the scrollers and lists in each state.
+//   kavrel-controls-demo [--skin SKIN_FOLDER] [--screenshot FOLDER]
+// With --screenshot it saves each page as a PNG in FOLDER and exits.
+#include "controls_page.h"
+#include "demo_parts.h"
+#include "skin_sheet.h"
+#include "ui/skin/skin_tables.h"
+#include "window_mocks.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+#include <QTimer>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    const QStringList arguments = application.arguments();
+    const std::filesystem::path skinRoot = kavrel::demo::skinRootFromArguments(arguments);
+
+    QTabWidget window;
+    window.setWindowTitle("Kavrel controls");
+    window.setStyleSheet("QTabWidget, QTabWidget > QWidget, QScrollArea { background: #101114; }");
+    window.addTab(kavrel::demo::makeMainWindowMock(skinRoot, &window), "Main window");
+    window.addTab(kavrel::demo::makeSmallWindowMocks(skinRoot, &window), "Mini windows, equalizer");
+    window.addTab(kavrel::demo::makeSkinSheet(kavrel::ui::skin::mainWindowSkin(), skinRoot, &window),
+                  "Main window buttons");
+    window.addTab(kavrel::demo::makeSkinSheet(kavrel::ui::skin::miniPlayerSkin(), skinRoot, &window),
+                  "Mini player buttons");
+    window.addTab(kavrel::demo::makeSkinSheet(kavrel::ui::skin::equalizerSkin(), skinRoot, &window),
+                  "Equalizer pictures");
+    window.addTab(kavrel::demo::makeControlsPage(&window), "Scrollers and lists");
+    window.resize(1180, 760);
+    window.show();
+
+    const int shotAt = arguments.indexOf("--screenshot");
+    if (shotAt >= 0 && shotAt + 1 < arguments.size()) {
+        const QDir folder(arguments[shotAt + 1]);
+        QTimer::singleShot(300, [&] {
+            for (int page = 0; page < window.count(); ++page) {
+                window.setCurrentIndex(page);
+                QApplication::processEvents();
+                window.grab().save(folder.filePath(QStringLiteral("page%1.png").arg(page + 1)));
+            }
+            QApplication::quit();
+        });
+    }
+    return QApplication::exec();
+}
