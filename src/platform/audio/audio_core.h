@@ -95,8 +95,8 @@ public:
     ChannelState state(ChannelHandle channel) const;
 
     // Length in bytes (see ChannelInfo); nothing for an unknown handle or when the source does not tell
-    // it. Exact for CD tracks, WAV and Ogg; for MP3 it comes from the frame count and may still hold the
-    // encoder's padding (a few tens of milliseconds) that playback leaves out.
+    // it. Exact for CD tracks, WAV, Ogg and MP3 with an encoder (LAME) header; otherwise as the container
+    // estimates it (an MP3 without a frame index: from its bit rate).
     std::optional<std::int64_t> length(ChannelHandle channel) const;
     std::optional<std::int64_t> position(ChannelHandle channel) const;
     // Seeks to the frame holding `bytes` (cut to a whole frame, clamped to the length), sample-exact:

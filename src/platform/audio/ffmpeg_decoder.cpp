@@ -5,6 +5,7 @@ extern "C" {
 #include <libavformat/avformat.h>
 #include <libavutil/channel_layout.h>
 #include <libavutil/error.h>
+#include <libavutil/intreadwrite.h>
 #include <libavutil/opt.h>
 #include <libswresample/swresample.h>
 }
@@ -75,11 +76,39 @@ public:
         // The duration counts from the stream's own zero; the start time is an encoder delay never heard.
         const std::int64_t start = stream->start_time == AV_NOPTS_VALUE ? 0 : stream->start_time;
         if (stream->duration > 0)
-            return av_rescale_q(stream->duration - start, stream->time_base, AVRational{1, info_.frequency});
+            return std::max<std::int64_t>(
+                0, av_rescale_q(stream->duration - start, stream->time_base, AVRational{1, info_.frequency}) -
+                       trailingPadding_);
         if (format_->duration > 0)
             return av_rescale_q(format_->duration, AVRational{1, AV_TIME_BASE},
                                 AVRational{1, info_.frequency});
         return std::nullopt;
+    }
+
+    // An MP3's duration counts whole frames, but the encoder's padding after the last sample (told by
+    // a LAME header) is marked on the last packet only: a look at the last seconds of packets makes the
+    // length exact. Other containers' durations already leave the padding out. Leaves the stream at 0.
+    void findTrailingPadding() {
+        const AVStream* stream = format_->streams[stream_];
+        if (stream->duration <= 0 || std::strcmp(format_->iformat->name, "mp3") != 0)
+            return;
+        const std::int64_t start = stream->start_time == AV_NOPTS_VALUE ? 0 : stream->start_time;
+        const std::int64_t tail = av_rescale_q(2, AVRational{1, 1}, stream->time_base);
+        if (av_seek_frame(format_.get(), stream_, start + std::max<std::int64_t>(stream->duration - tail, 0),
+                          AVSEEK_FLAG_BACKWARD) >= 0) {
+            std::int64_t padding = 0;
+            while (av_read_frame(format_.get(), packet_.get()) >= 0) {
+                if (packet_->stream_index == stream_) {
+                    size_t size = 0;
+                    const uint8_t* skip =
+                        av_packet_get_side_data(packet_.get(), AV_PKT_DATA_SKIP_SAMPLES, &size);
+                    padding = skip && size >= 8 ? AV_RL32(skip + 4) : 0;
+                }
+                av_packet_unref(packet_.get());
+            }
+            trailingPadding_ = padding;
+        }
+        seek(0);
     }
 
     std::int64_t read(float* stereo, std::int64_t frames) override {
@@ -248,6 +277,7 @@ private:
     int resamplerRate_ = 0;
     AVChannelLayout resamplerLayout_{};
     bool mono_ = false;
+    std::int64_t trailingPadding_ = 0; // frames
     ChannelInfo info_;
     std::vector<float> pending_; // interleaved stereo
     size_t pendingOffset_ = 0;   // frames of pending_ already delivered
@@ -299,6 +329,7 @@ std::unique_ptr<Decoder> openFfmpegDecoder(const std::filesystem::path& file, st
         setError(error, file.string() + " has no usable sample rate or channels");
         return nullptr;
     }
+    decoder->findTrailingPadding();
     return decoder;
 }
 
