@@ -101,7 +101,7 @@ bool BuildProgressRelay::claimDelivery(bool urgent) {
     if (deliveryPosted_)
         return false;
     const auto now = std::chrono::steady_clock::now();
-    if (!urgent && now - lastPost_ < interval_)
+    if (!urgent && lastPost_ && now - *lastPost_ < interval_)
         return false;
     deliveryPosted_ = true;
     lastPost_ = now;

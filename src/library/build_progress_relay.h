@@ -74,7 +74,7 @@ private:
     std::mutex mutex_;
     std::vector<Record> queue_;
     bool deliveryPosted_ = false;
-    std::chrono::steady_clock::time_point lastPost_{};
+    std::optional<std::chrono::steady_clock::time_point> lastPost_;
 };
 
 } // namespace kavrel::library

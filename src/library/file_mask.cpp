@@ -47,13 +47,13 @@ bool wildcardMatch(std::string_view mask, std::string_view text) {
 
 FileMasks::FileMasks(const std::vector<std::string>& masks) {
     for (const auto& mask : masks)
-        lowerMasks_.push_back(text::toLowerCase(mask));
+        lowerMasks_.push_back(codePoints(text::toLowerCase(mask)));
 }
 
 bool FileMasks::matches(std::string_view fileName) const {
-    const std::string lower = text::toLowerCase(fileName);
+    const std::u32string lower = codePoints(text::toLowerCase(fileName));
     return std::any_of(lowerMasks_.begin(), lowerMasks_.end(),
-                       [&](const std::string& mask) { return wildcardMatch(mask, lower); });
+                       [&](const std::u32string& mask) { return wildcardMatch(std::u32string_view(mask), lower); });
 }
 
 } // namespace kavrel::library

@@ -12,7 +12,7 @@ public:
     bool matches(std::string_view fileName) const;
 
 private:
-    std::vector<std::string> lowerMasks_;
+    std::vector<std::u32string> lowerMasks_;
 };
 
 // `text` against one mask of the same letter case.

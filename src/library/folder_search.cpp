@@ -13,10 +13,9 @@ namespace {
 
 constexpr std::array<std::string_view, 3> kSystemFolders = {"/proc", "/sys", "/dev"};
 
-bool isSystemFolder(const std::string& canonical) {
+bool isSystemFolder(const std::string& path) {
     for (std::string_view system : kSystemFolders)
-        if (canonical.starts_with(system) &&
-            (canonical.size() == system.size() || canonical[system.size()] == '/'))
+        if (path.starts_with(system) && (path.size() == system.size() || path[system.size()] == '/'))
             return true;
     return false;
 }
@@ -76,9 +75,10 @@ FolderSearch::FolderSearch(const FileMasks& masks, StageGate& gate,
     : masks_(masks), gate_(gate), onFound_(std::move(onFound)) {}
 
 bool FolderSearch::search(const std::string& folder, std::vector<std::string>& found) {
-    std::error_code error;
+    std::error_code error, ignored;
     const auto canonical = std::filesystem::canonical(folder, error);
-    if (error || isSystemFolder(canonical.string()))
+    const auto asGiven = std::filesystem::absolute(folder, ignored).lexically_normal();
+    if (error || isSystemFolder(canonical.string()) || isSystemFolder(asGiven.string()))
         return gate_.pass();
     const std::string withSlash = folder.ends_with('/') ? folder : folder + '/';
     return searchFolder(withSlash, canonical == "/", found);

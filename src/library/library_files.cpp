@@ -63,31 +63,38 @@ int countTextLines(const std::filesystem::path& file) {
     return count;
 }
 
-bool readArtistList(const std::filesystem::path& libraryFolder, TrackTable& artists) {
-    const auto file = libraryFile(libraryFolder, kArtistListFile);
-    std::string bytes;
-    if (!std::filesystem::is_regular_file(file) || !readRaw(file, bytes))
-        return false;
-    artists.clear();
+void parseArtistList(std::string_view bytes, TrackTable& artists) {
     forEachLine(bytes, [&](std::string_view line) {
         auto [artist, artistFile] = splitArtistLine(text::decodeLegacyText(line));
         TrackRow& row = artists.append();
         row[kArtistNameColumn] = std::move(artist);
         row[kArtistFileColumn] = std::move(artistFile);
     });
+}
+
+void parseSongLines(std::string_view bytes, TrackTable& songs) {
+    forEachLine(bytes, [&](std::string_view line) {
+        SongColumns columns = splitSongLine(text::decodeLegacyText(line));
+        TrackRow& row = songs.append();
+        std::move(columns.begin(), columns.end(), row.begin());
+    });
+}
+
+bool readArtistList(const std::filesystem::path& libraryFolder, TrackTable& artists) {
+    const auto file = libraryFile(libraryFolder, kArtistListFile);
+    std::string bytes;
+    if (!std::filesystem::is_regular_file(file) || !readRaw(file, bytes))
+        return false;
+    artists.clear();
+    parseArtistList(bytes, artists);
     return true;
 }
 
 int readSongFile(const std::filesystem::path& file, TrackTable& songs) {
     songs.clear();
     std::string bytes;
-    if (!readRaw(file, bytes))
-        return 0;
-    forEachLine(bytes, [&](std::string_view line) {
-        SongColumns columns = splitSongLine(text::decodeLegacyText(line));
-        TrackRow& row = songs.append();
-        std::move(columns.begin(), columns.end(), row.begin());
-    });
+    if (readRaw(file, bytes))
+        parseSongLines(bytes, songs);
     return songs.Count();
 }
 

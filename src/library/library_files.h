@@ -24,6 +24,10 @@ std::vector<std::string> splitTextLines(std::string_view text);
 // The number of lines, without decoding them; 0 when the file cannot be read.
 int countTextLines(const std::filesystem::path& file);
 
+// The rows of an artist list or a song file from its bytes (appended to the table).
+void parseArtistList(std::string_view bytes, TrackTable& artists);
+void parseSongLines(std::string_view bytes, TrackTable& songs);
+
 // Reads "ArtName.pan" of a library folder into `artists` (row n = line n). Returns false and leaves
 // the table as it was when the file does not exist.
 bool readArtistList(const std::filesystem::path& libraryFolder, TrackTable& artists);
