@@ -72,7 +72,9 @@ int main(int argc, char** argv) {
         if (options.cdInfo)
             return printCdInfo();
         play::PlaySession session(options, engine::findCdSource(), std::cout, std::cerr);
-        return session.run(interrupted);
+        const int status = session.run(interrupted);
+        // Interrupted: the recording so far is complete, but the files were not played to their end.
+        return interrupted ? 128 + SIGINT : status;
     } catch (const std::exception& e) {
         std::cerr << "kavrel-play: " << e.what() << "\n";
     }

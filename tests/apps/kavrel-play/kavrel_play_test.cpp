@@ -105,6 +105,18 @@ TEST_F(KavrelPlayTest, PlaysCdImageTracksAndPrintsTheDisc) {
     EXPECT_NEAR(zeroCrossingFrequency(left), 1760.0, 4.0);
 }
 
+TEST_F(KavrelPlayTest, AnInterruptEndsWithACompleteRecording) {
+    const std::string command = "'" + std::string(KAVREL_PLAY) + "' --out " + quoted(wav) + " " +
+                                quoted(engineFixture("long_tone.ogg")) +
+                                " < /dev/null > /dev/null & sleep 1.5; kill -INT $!; wait $!";
+    const int status = std::system(command.c_str());
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 130);
+    const auto left = wavLeft(wav);
+    EXPECT_GT(left.size(), 0u);
+    EXPECT_LT(left.size(), 10u * AudioRig::kRate) << "recorded on the real-time clock until interrupted";
+    EXPECT_NEAR(zeroCrossingFrequency(left), 440.0, 2.0);
+}
+
 TEST_F(KavrelPlayTest, ErrorsAreClearAndExitNonZero) {
     writeFile(dir / "notes.ogg", "not audio");
     const std::string tone = quoted(engineFixture("tone_1k.ogg"));
