@@ -23,6 +23,8 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Threads: as TEngine; the equalizer, spectrum, volume and CD calls run on the main thread. Play and
+// SetPosition block on file or drive I/O, the CD queries on the drive.
 class TBass final : public TEngine {
 public:
     static constexpr int kBands = 16;
@@ -35,6 +37,8 @@ public:
     TBass(bass::BassLibrary& library, bass::BassWindow window);
     ~TBass() override;
 
+    // Any name other than "*.mp3", "*.ogg", "*.wma" or "Track<digits>.cda", or a file that cannot be
+    // opened or holds 8-bit samples, leaves nothing playing and the state stopped.
     void Play(const std::string& fileName, std::int32_t startMs, bool paused) override;
     void Pause() override;
     void Resume() override;
