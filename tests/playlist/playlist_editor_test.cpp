@@ -160,20 +160,6 @@ TEST_F(PlaylistEditorTest, SortingKeepsTheCurrentTrack) {
     EXPECT_EQ(order.back(), "Я");
 }
 
-class RecordingShell : public shell::DesktopShell {
-public:
-    bool openUrl(const std::string& url) override { return record("url " + url); }
-    bool startProgram(const std::string& line) override { return record("program " + line) && programStarts; }
-    bool openDocument(const std::string& path) override { return record("document " + path); }
-    bool showFileLocation(const std::string& path) override { return record("show " + path); }
-    bool record(std::string call) {
-        calls.push_back(std::move(call));
-        return true;
-    }
-    std::vector<std::string> calls;
-    bool programStarts = true;
-};
-
 TEST_F(PlaylistEditorTest, RowHintsAndFileLocation) {
     load(2, 215000);
     RecordingShell shell;

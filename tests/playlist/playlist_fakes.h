@@ -1,5 +1,6 @@
 #pragma once
 // A view that keeps what it was shown, an engine that remembers what it was asked, and rows to fill lists.
+#include "platform/shell/desktop_shell.h"
 #include "playlist/playback_engine.h"
 #include "playlist/playlist_record.h"
 #include "playlist/playlist_view.h"
@@ -81,6 +82,21 @@ public:
     std::vector<std::string> calls;
     std::uint8_t state = 0;
     std::int32_t position = 0;
+};
+
+// Remembers what the player asked of the desktop.
+class RecordingShell : public shell::DesktopShell {
+public:
+    bool openUrl(const std::string& url) override { return record("url " + url); }
+    bool startProgram(const std::string& line) override { return record("program " + line) && programStarts; }
+    bool openDocument(const std::string& path) override { return record("document " + path); }
+    bool showFileLocation(const std::string& path) override { return record("show " + path); }
+    bool record(std::string call) {
+        calls.push_back(std::move(call));
+        return true;
+    }
+    std::vector<std::string> calls;
+    bool programStarts = true;
 };
 
 // A file row "Artist n"/"Album n"/"Title n" of `durationMs` and `size` bytes at "/music/n.mp3".
