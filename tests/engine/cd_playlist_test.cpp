@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace kavrel::test {
 namespace {
 
@@ -24,6 +26,12 @@ TEST(CdTrackRow, FillsTheColumnsOfATrack) {
 TEST(CdDrive, DrivePathIsTheSourceAndASlash) {
     EXPECT_EQ(cdDrivePath("/dev/sr0"), "/dev/sr0/");
     EXPECT_EQ(cdDrivePath(""), "");
+}
+
+TEST(CdDrive, TheEnvironmentChoosesTheSource) {
+    ::setenv("KAVREL_CD_DEVICE", "/images/disc.cue", 1);
+    EXPECT_EQ(findCdSource(), "/images/disc.cue");
+    ::unsetenv("KAVREL_CD_DEVICE");
 }
 
 class TCdPlaylistTest : public ::testing::Test {

@@ -104,6 +104,20 @@ TEST_F(TEngineSyncTest, AResumeDuringThePollThatSuspendsStillWakesIt) {
     ASSERT_TRUE(eventually([&] { return sync.Suspended(); })) << "with no track it suspends after all";
 }
 
+TEST_F(TEngineSyncTest, EveryResumeIsFollowedByAPollHoweverItMeetsTheSuspension) {
+    sync.Interval = 0;
+    // Nothing plays, so every poll ends the track, which leaves no current track: the poller keeps
+    // suspending itself while the main thread keeps resuming it.
+    handlers.onTrackEnd = [&] { shared.CurrentTrack = 0; };
+    for (int round = 0; round < 300; ++round) {
+        const int before = handlers.updates;
+        shared.CurrentTrack = 1;
+        sync.Resume();
+        ASSERT_TRUE(eventually([&] { return handlers.updates > before; }))
+            << "lost wake-up in round " << round;
+    }
+}
+
 TEST_F(TEngineSyncTest, SuspendAndResumeFromOutside) {
     shared.CurrentTrack = 1;
     sync.Resume();
