@@ -53,7 +53,9 @@ void TEngineSync::Stop() {
         }
     }
     wake_.notify_all();
-    if (thread_.joinable())
+    // A handler run in place by a direct dispatcher may stop the poller from its own thread: it then ends
+    // after that handler, and the destructor joins it.
+    if (thread_.joinable() && thread_.get_id() != std::this_thread::get_id())
         thread_.join();
 }
 

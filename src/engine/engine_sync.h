@@ -55,8 +55,8 @@ public:
     // Takes effect before the next poll starts; a poll already running finishes.
     void Suspend();
     bool Suspended() const;
-    // Ends the thread and joins it. Must run on the main thread: a main-thread call the poller is waiting
-    // for is abandoned, never run afterwards.
+    // Ends the thread and joins it (main thread): a main-thread call the poller is waiting for is
+    // abandoned, never run afterwards.
     void Stop();
 
     std::atomic<std::int32_t> Interval{kDefaultInterval};
