@@ -46,6 +46,8 @@ void setError(std::string* error, std::string text) {
 }
 
 constexpr std::int64_t kSeekPrerollFrames = 8192;
+constexpr int kMinRate = 1000;
+constexpr int kMaxRate = 768000;
 
 bool isEightBit(AVSampleFormat format) {
     return format == AV_SAMPLE_FMT_U8 || format == AV_SAMPLE_FMT_U8P;
@@ -67,7 +69,12 @@ public:
     FfmpegDecoder(const FfmpegDecoder&) = delete;
     FfmpegDecoder& operator=(const FfmpegDecoder&) = delete;
 
-    bool valid() const { return packet_ && frame_ && info_.frequency > 0 && info_.channels > 0; }
+    // Rates far outside what audio uses would make the conversion to the sink rate balloon (a 1 Hz
+    // header asks for 48000 output frames per input frame).
+    bool valid() const {
+        return packet_ && frame_ && info_.frequency >= kMinRate && info_.frequency <= kMaxRate &&
+               info_.channels > 0;
+    }
 
     ChannelInfo info() const override { return info_; }
 
@@ -230,7 +237,8 @@ private:
 
     bool convertFrame() {
         const AVFrame& frame = *frame_;
-        if (frame.nb_samples <= 0 || frame.sample_rate <= 0 || !configureResampler(frame))
+        if (frame.nb_samples <= 0 || frame.sample_rate < kMinRate || frame.sample_rate > kMaxRate ||
+            !configureResampler(frame))
             return false;
         if (!positionKnown_) {
             positionKnown_ = true;

@@ -19,7 +19,7 @@ public:
     PeakingEqParams params() const { return target_; }
 
     // Before each block of at most kBlockFrames: moves the glide on; false when the filter is the
-    // identity for the block (then tick() must not be called for it).
+    // identity for the block (and need not run).
     bool beginBlock();
 
     // The filter's coefficients and history, for running several filters in one loop. Transposed

@@ -97,6 +97,10 @@ TEST(AudioDecode, RefusesWhatItCannotRead) {
     EXPECT_EQ(engine->openFile(dir / "text.mp3"), 0u);
     EXPECT_EQ(engine->openModule(dir / "text.mp3"), 0u);
     EXPECT_EQ(engine->openModule(kavrel::test::fixture("audio/tone_1000hz_44100_stereo.mp3")), 0u);
+    // A header claiming 10 frames a second would need thousands of output frames per input frame.
+    writeWav(dir / "slow.wav", 10, 1, 100, [](double, int) { return 0.5; });
+    EXPECT_EQ(engine->openFile(dir / "slow.wav", {}, &error), 0u);
+    EXPECT_NE(error.find("sample rate"), std::string::npos) << error;
 }
 
 TEST(AudioDecode, ReportsEightBitSources) {
