@@ -1,5 +1,4 @@
 #include "demo_parts.h"
-#include "ui/controls/built_in_pictures.h"
 #include "ui/controls/picture_swaps.h"
 #include "ui/controls/skin_palette.h"
 #include "ui/skin/skin_loader.h"
@@ -22,7 +21,7 @@ const std::vector<Placed> MainButtons = {
     {"ImgEqualizer", 598, 470}, {"ImgLibrary", 620, 468},   {"ImgPref", 646, 462},
     {"ImgClose", 660, 10},      {"ImgVniz", 626, 10},       {"ImgMini", 609, 10},
     {"ImgTray", 592, 10},       {"ImgMark", 20, 30},        {"ImgCDmp3Libr", 498, 13},
-    {"ImgSleep", 655, 30},      {"ImgFullScreen", 643, 10},
+    {"ImgSleep", 655, 30},      {"ImgFullScreen", 643, 10}, {"ImgOptSleep", 669, 30},
 };
 
 QStringList numbered(const QString& stem, int count) {
@@ -52,9 +51,6 @@ QWidget* makeMainWindowMock(const std::filesystem::path& skinRoot, QWidget* pare
     auto* window = new MockWindow(
         QSize(692, 513), {{7, 7, 675, 41}, {7, 55, 12, 394}, {672, 54, 10, 393}, {7, 446, 675, 57}}, parent);
     placeButtons(*window, MainButtons);
-    auto* optSleep = new ui::TMegaImage(window);
-    optSleep->setPicture(ui::builtInButtonPicture(QSize(10, 14)));
-    optSleep->move(669, 30);
     for (const auto& [name, x] : {std::pair{"ImgRusArt", 19}, std::pair{"ImgEng", 521}}) {
         auto* header = new QLabel(window);
         header->setObjectName(name);

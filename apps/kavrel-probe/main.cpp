@@ -30,7 +30,16 @@ int usage(const char* program) {
 }
 
 void reportUnreadable(const char* program, const std::filesystem::path& path) {
-    std::fprintf(stderr, "%s: %s: cannot open the file for reading\n", program, path.c_str());
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    const char* reason = "the file cannot be opened for reading";
+    if (status.type() == std::filesystem::file_type::not_found)
+        reason = "no such file";
+    else if (status.type() == std::filesystem::file_type::directory)
+        reason = "is a folder, not a file";
+    else if (!error && status.type() != std::filesystem::file_type::regular)
+        reason = "not a regular file";
+    std::fprintf(stderr, "%s: %s: %s\n", program, path.c_str(), reason);
 }
 
 bool printJson(const std::filesystem::path& path) {

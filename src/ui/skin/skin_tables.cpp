@@ -119,6 +119,8 @@ const SkinSet& mainWindowSkin() {
              "Sleep"},
             {"ImgFullScreen", twoStates("\\FullScreen\\F1.jpg", "\\FullScreen\\F2.jpg"), TopButton,
              "FullScreen/Normal"},
+            // No skin files: it keeps its built-in picture.
+            {"ImgOptSleep", {}, {10, 14}, "Sleep Options"},
         }};
     return set;
 }

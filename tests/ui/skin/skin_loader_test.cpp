@@ -84,8 +84,10 @@ TEST(ShippedSkin, EveryWindowLoadsItsSetAndShowsSlotOne) {
                 continue;
             }
             const TMegaImage& b = button(*window, name.toUtf8().constData());
-            EXPECT_TRUE(showsSlot(b, 1)) << name.toStdString();
             EXPECT_EQ(b.size(), item.size) << name.toStdString();
+            if (item.files.empty())
+                continue;
+            EXPECT_TRUE(showsSlot(b, 1)) << name.toStdString();
             for (const SkinFile& file : item.files)
                 EXPECT_TRUE(b.hasSlot(file.slot)) << name.toStdString() << " slot " << file.slot;
         }
