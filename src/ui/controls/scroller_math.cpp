@@ -2,11 +2,22 @@
 
 #include "platform/text/numbers.h"
 
+#include <algorithm>
 #include <charconv>
+#include <climits>
 #include <cstdint>
 #include <cstdlib>
 
 namespace kavrel::ui::scroller {
+
+namespace {
+
+// A pointer far outside a long track can ask for a value beyond int; it saturates instead of wrapping.
+int saturated(std::int64_t value) {
+    return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX));
+}
+
+} // namespace
 
 int clampPosition(int value, int min, int max) {
     if (value < 0)
@@ -31,14 +42,13 @@ std::optional<int> positionAtOffset(int offset, int min, int max, int span) {
     if (span <= 0)
         return std::nullopt;
     const double range = std::abs(static_cast<double>(max) - static_cast<double>(min));
-    const std::int64_t value = text::roundHalfEven(static_cast<double>(offset) / span * range) + min;
-    return static_cast<int>(value);
+    return saturated(text::roundHalfEven(static_cast<double>(offset) / span * range) + min);
 }
 
 std::optional<int> trackJumpPosition(int max, int trackLength, int pointer) {
     if (trackLength <= 0)
         return std::nullopt;
-    return static_cast<int>(text::roundHalfEven(static_cast<double>(max) / trackLength * pointer));
+    return saturated(text::roundHalfEven(static_cast<double>(max) / trackLength * pointer));
 }
 
 std::string thumbText(int position, double scale, bool roundToInteger) {

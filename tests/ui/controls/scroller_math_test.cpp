@@ -42,6 +42,8 @@ TEST(ScrollerMath, TrackPressJumpsToThePointer) {
     EXPECT_EQ(trackJumpPosition(10, 4, 1), 2); // 2.5
     EXPECT_EQ(trackJumpPosition(10, 4, 3), 8); // 7.5
     EXPECT_EQ(trackJumpPosition(100, 0, 5), std::nullopt);
+    EXPECT_EQ(trackJumpPosition(2'000'000'000, 10, 1000), 2'147'483'647);
+    EXPECT_EQ(trackJumpPosition(2'000'000'000, 10, -1000), -2'147'483'647 - 1);
 }
 
 TEST(ScrollerMath, ThumbText) {
