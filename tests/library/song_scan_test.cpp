@@ -156,6 +156,15 @@ TEST(LibrarySongScan, OnlyTheThreeExtensionsAreScanned) {
     EXPECT_FALSE(missing->opened);
 }
 
+TEST(LibrarySongScan, TagLargerThanTheCachedHeadIsReadThroughTheFile) {
+    const std::string picture = id3v2Frame(3, "APIC", std::string(100000, '\x77'));
+    const std::string tag = id3v2Tag(3, picture + id3v2Frame(3, "TIT2", latin1("After The Picture")));
+    const SongColumns c = scanBytes("big.mp3", tag + mp3Frames(20));
+    EXPECT_EQ(c[kTitleColumn], "After The Picture");
+    EXPECT_EQ(c[kBitRateColumn], "128");
+    EXPECT_EQ(c[kSampleRateColumn], "44100");
+}
+
 TEST(LibrarySongScan, SharedFileGivesTheSameLinesAsOneOpenPerReader) {
     for (const auto& entry : std::filesystem::directory_iterator(fixture("metadata"))) {
         const auto kind = songKindOf(entry.path());
