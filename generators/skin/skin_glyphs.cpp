@@ -79,11 +79,11 @@ void glyphNext(QPainter& p, const QRectF& b, const QColor& ink) {
 }
 
 void glyphArrowLeft(QPainter& p, const QRectF& b, const QColor& ink) {
-    polygon(p, b, ink, {{0.8, 0.3}, {0.2, 0.5}, {0.8, 0.7}});
+    polygon(p, b, ink, {{0.85, 0.25}, {0.15, 0.5}, {0.85, 0.75}});
 }
 
 void glyphArrowRight(QPainter& p, const QRectF& b, const QColor& ink) {
-    polygon(p, b, ink, {{0.2, 0.3}, {0.8, 0.5}, {0.2, 0.7}});
+    polygon(p, b, ink, {{0.15, 0.25}, {0.85, 0.5}, {0.15, 0.75}});
 }
 
 void glyphAnalyser(QPainter& p, const QRectF& b, const QColor& ink) {

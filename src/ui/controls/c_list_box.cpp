@@ -65,10 +65,6 @@ void TCListBox::setTopIndex(int row) {
     verticalScrollBar()->setValue(row);
 }
 
-int TCListBox::visibleRowCount() const {
-    return viewport()->height() / RowHeight;
-}
-
 void TCListBox::keyPressEvent(QKeyEvent* event) {
     viewport()->update();
     QListWidget::keyPressEvent(event);

@@ -35,8 +35,6 @@ public:
     // The row shown at the top, as the scroller beside the list sees it.
     int topIndex() const;
     void setTopIndex(int row);
-    // Whole rows that fit the list's height.
-    int visibleRowCount() const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -17,7 +17,6 @@ public:
 
     void start(std::function<void()> action);
     void stop();
-    bool isRunning() const { return timer_.isActive(); }
 
 private:
     QTimer timer_;
