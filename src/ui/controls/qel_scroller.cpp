@@ -40,7 +40,7 @@ void TQelScroller::setColorBand(const QColor& color) {
 
 void TQelScroller::setHintSecondLine(const QString& text) {
     hintSecondLine_ = text;
-    // A line break, which is what a carriage return does in the tooltips of the system this came from.
+    // The second line goes after a line break; Qt tooltips break lines at "\n", not at a carriage return.
     if (!text.isEmpty() && !toolTip().isEmpty())
         setToolTip(toolTip() + '\n' + text);
 }
