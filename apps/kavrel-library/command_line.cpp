@@ -4,7 +4,9 @@
 
 namespace {
 
-std::string absolute(const std::string& path) { return std::filesystem::absolute(path).lexically_normal().string(); }
+std::string absolute(const std::string& path) {
+    return std::filesystem::absolute(path).lexically_normal().string();
+}
 
 } // namespace
 

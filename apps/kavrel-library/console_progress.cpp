@@ -70,9 +70,10 @@ void ConsoleProgress::redraw() {
     const int filled = maximum_ > 0 ? std::clamp(position_ * kBarWidth / maximum_, 0, kBarWidth) : 0;
     const std::string bar = std::string(static_cast<std::size_t>(filled), '#') +
                             std::string(static_cast<std::size_t>(kBarWidth - filled), '.');
-    std::fprintf(out_, "\r\x1b[K%-26s [%s]  Found Files: %d  Perform Tags: %d  Found Artists: %d  Files Size: %s MB",
-                 std::string(kavrel::library::stageCaption(stage_)).c_str(), bar.c_str(), files_, songs_, artists_,
-                 kavrel::library::formatMegabytes(megabytes_).c_str());
+    std::fprintf(
+        out_, "\r\x1b[K%-26s [%s]  Found Files: %d  Perform Tags: %d  Found Artists: %d  Files Size: %s MB",
+        std::string(kavrel::library::stageCaption(stage_)).c_str(), bar.c_str(), files_, songs_, artists_,
+        kavrel::library::formatMegabytes(megabytes_).c_str());
     std::fflush(out_);
     lineOpen_ = true;
 }

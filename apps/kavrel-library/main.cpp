@@ -13,7 +13,9 @@ namespace {
 
 volatile std::sig_atomic_t interrupted = 0;
 
-void onInterrupt(int) { interrupted = 1; }
+void onInterrupt(int) {
+    interrupted = 1;
+}
 
 enum ExitCode { kSaved = 0, kNotSaved = 1, kWrongUsage = 2, kInterrupted = 130 };
 
@@ -61,8 +63,8 @@ int main(int argc, char** argv) {
     default:
         break;
     }
-    std::printf("Library saved: %zu files, %zu songs, %zu artists, %s MB in %.2f s\n", builder.FileList.size(),
-                builder.SongLines.size(), builder.ArtistNames.size(),
+    std::printf("Library saved: %zu files, %zu songs, %zu artists, %s MB in %.2f s\n",
+                builder.FileList.size(), builder.SongLines.size(), builder.ArtistNames.size(),
                 kavrel::library::formatMegabytes(progress.scannedMegabytes()).c_str(), seconds);
     return kSaved;
 }

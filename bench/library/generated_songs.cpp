@@ -8,9 +8,9 @@ namespace kavrel::bench {
 
 namespace {
 
-const std::vector<std::string> kLatin = {"ka", "vel", "mor", "tan", "ri", "so", "len", "dor",
+const std::vector<std::string> kLatin = {"ka", "vel", "mor", "tan", "ri",  "so", "len", "dor",
                                          "ax", "qui", "bel", "nor", "ste", "fa", "gu"};
-const std::vector<std::string> kCyrillic = {"ки", "но", "ра", "де", "мо", "лю", "ска", "вер",
+const std::vector<std::string> kCyrillic = {"ки", "но", "ра", "де", "мо",  "лю", "ска", "вер",
                                             "та", "жи", "пе", "су", "гро", "ба", "ля"};
 
 std::string baseName(std::mt19937& random, std::size_t index) {
@@ -59,7 +59,8 @@ std::vector<std::string> generatedArtists(std::size_t songs) {
     std::vector<std::string> artists;
     artists.reserve(songs);
     for (std::size_t i = 0; i < songs; ++i)
-        artists.push_back(variant(random, bases[std::uniform_int_distribution<std::size_t>(0, bases.size() - 1)(random)]));
+        artists.push_back(
+            variant(random, bases[std::uniform_int_distribution<std::size_t>(0, bases.size() - 1)(random)]));
     return artists;
 }
 

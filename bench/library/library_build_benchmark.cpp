@@ -4,8 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <ctime>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <map>
 #include <mutex>
@@ -24,9 +24,7 @@ using Clock = std::chrono::steady_clock;
 
 class StageClock final : public library::BuildProgress {
 public:
-    void stageRunning(library::BuildStage stage) override {
-        started_[stage] = {Clock::now(), std::clock()};
-    }
+    void stageRunning(library::BuildStage stage) override { started_[stage] = {Clock::now(), std::clock()}; }
     void stageDone(library::BuildStage stage) override {
         if (!started_.contains(stage))
             return;
@@ -128,7 +126,8 @@ std::filesystem::path musicTree() {
     const std::string size = sizeText ? sizeText : "10000";
     const auto tree = scratchFolder("tree-" + size) / "music";
     if (!std::filesystem::exists(tree)) {
-        const std::string command = std::string("python3 ") + KAVREL_MUSIC_TREE_SCRIPT + " '" + tree.string() + "' " + size;
+        const std::string command =
+            std::string("python3 ") + KAVREL_MUSIC_TREE_SCRIPT + " '" + tree.string() + "' " + size;
         if (std::system(command.c_str()) != 0)
             return {};
     }

@@ -5,8 +5,8 @@
 namespace kavrel::library {
 
 std::string_view stageCaption(BuildStage stage) {
-    static constexpr std::string_view captions[] = {"1) Finding Files",   "2) Scaning Tags",
-                                                    "3) Performing Tags", "4) Sorting Tags",
+    static constexpr std::string_view captions[] = {"1) Finding Files",          "2) Scaning Tags",
+                                                    "3) Performing Tags",        "4) Sorting Tags",
                                                     "5) Saving Tags to Library", "6) Updating Library"};
     return captions[static_cast<int>(stage) - 1];
 }

@@ -52,8 +52,9 @@ FileMasks::FileMasks(const std::vector<std::string>& masks) {
 
 bool FileMasks::matches(std::string_view fileName) const {
     const std::u32string lower = codePoints(text::toLowerCase(fileName));
-    return std::any_of(lowerMasks_.begin(), lowerMasks_.end(),
-                       [&](const std::u32string& mask) { return wildcardMatch(std::u32string_view(mask), lower); });
+    return std::any_of(lowerMasks_.begin(), lowerMasks_.end(), [&](const std::u32string& mask) {
+        return wildcardMatch(std::u32string_view(mask), lower);
+    });
 }
 
 } // namespace kavrel::library

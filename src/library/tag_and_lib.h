@@ -59,7 +59,8 @@ public:
     bool IsSuspended() const;
     // Caller's thread. Ends the build at the running stage's next item and waits for it; no report
     // arrives afterwards. The library folder is then the old one, or the complete new one when the
-    // save had already finished.
+    // save had already finished. With a dispatcher that runs tasks in place, reports come on the stage
+    // threads: never stop or destroy the builder from inside a report then.
     void Stop();
 
     // For the stages, on their threads.

@@ -40,8 +40,8 @@ MergedArtists fastMerge(std::vector<std::string> artists, const text::LocaleColl
 
 TEST(ArtistMerge, CleaningTrimsHyphensAndRepeatedBlanks) {
     const std::pair<std::string_view, std::string_view> cases[] = {
-        {"AC-DC", "AC DC"},   {" ac  dc ", "ac dc"}, {"\t A  -  B \x01", "A B"}, {"-abc-", " abc "},
-        {"   ", ""},          {"a--b", "a b"},       {"Кино", "Кино"},          {"", ""},
+        {"AC-DC", "AC DC"}, {" ac  dc ", "ac dc"}, {"\t A  -  B \x01", "A B"}, {"-abc-", " abc "},
+        {"   ", ""},        {"a--b", "a b"},       {"Кино", "Кино"},           {"", ""},
     };
     for (const auto& [name, clean] : cases)
         EXPECT_EQ(cleanArtistName(name), clean) << '"' << name << '"';
@@ -75,8 +75,8 @@ TEST(ArtistMerge, StopsWhenAsked) {
 // Names built from a few stems in every spelling trick the merge knows, so that random lists hold
 // many near-matches, chains and names equal only after cleaning.
 std::string trickyName(std::mt19937& random) {
-    static const std::vector<std::string> stems = {"ac dc", "abba", "guns n roses", "кино", "ДДТ", "a",
-                                                   "b-52", "b 52", "x"};
+    static const std::vector<std::string> stems = {"ac dc", "abba", "guns n roses", "кино", "ДДТ",
+                                                   "a",     "b-52", "b 52",         "x"};
     auto pick = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random); };
     std::string name = stems[pick(stems.size())];
     for (char& c : name) {

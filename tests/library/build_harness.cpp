@@ -15,7 +15,9 @@ void BuildRecorder::stageRunning(BuildStage stage) {
     record("running " + std::to_string(static_cast<int>(stage)));
 }
 
-void BuildRecorder::stageDone(BuildStage stage) { record("done " + std::to_string(static_cast<int>(stage))); }
+void BuildRecorder::stageDone(BuildStage stage) {
+    record("done " + std::to_string(static_cast<int>(stage)));
+}
 
 void BuildRecorder::record(std::string event) {
     {
@@ -41,10 +43,12 @@ bool BuildRecorder::waitForEnd() {
 
 bool BuildRecorder::waitFor(const std::string& event) {
     std::unique_lock lock(mutex);
-    return changed_.wait_for(lock, 20s, [&] { return std::find(events.begin(), events.end(), event) != events.end(); });
+    return changed_.wait_for(lock, 20s,
+                             [&] { return std::find(events.begin(), events.end(), event) != events.end(); });
 }
 
-BuildHarness::BuildHarness(const std::filesystem::path& library, std::vector<std::string> folders, bool addMode)
+BuildHarness::BuildHarness(const std::filesystem::path& library, std::vector<std::string> folders,
+                           bool addMode)
     : builder(dispatcher, recorder, text::LocaleCollator("en_US")) {
     builder.Folders = std::move(folders);
     builder.Masks = {"*.mp3", "*.ogg", "*.wma"};

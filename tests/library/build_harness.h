@@ -42,8 +42,7 @@ public:
     std::string failure;
 
 private:
-    template <class T>
-    void set(T& field, T value) {
+    template <class T> void set(T& field, T value) {
         const std::lock_guard lock(mutex);
         field = value;
     }
@@ -58,7 +57,8 @@ struct BuildHarness {
     BuildRecorder recorder;
     CTagAndLib builder;
 
-    BuildHarness(const std::filesystem::path& library, std::vector<std::string> folders, bool addMode = false);
+    BuildHarness(const std::filesystem::path& library, std::vector<std::string> folders,
+                 bool addMode = false);
     // Starts, waits for the end and returns how it ended.
     BuildEnd run();
 };

@@ -23,7 +23,9 @@ public:
 
 class Log final : public BuildProgress {
 public:
-    void stageRunning(BuildStage stage) override { add("running " + std::to_string(static_cast<int>(stage))); }
+    void stageRunning(BuildStage stage) override {
+        add("running " + std::to_string(static_cast<int>(stage)));
+    }
     void stageDone(BuildStage stage) override { add("done " + std::to_string(static_cast<int>(stage))); }
     void progressRange(int maximum) override { add("range " + std::to_string(maximum)); }
     void progressPosition(int position) override { add("position " + std::to_string(position)); }
@@ -49,8 +51,8 @@ TEST(BuildProgressRelay, CoalescesValuesBetweenEventsAndKeepsTheirOrder) {
     relay->stageRunning(BuildStage::ScaningTags);
     EXPECT_EQ(dispatcher.tasks.size(), 1u) << "one delivery is pending at a time";
     dispatcher.runAll();
-    EXPECT_EQ(log.entries, (std::vector<std::string>{"running 1", "files 1000", "line /m/1000", "done 1", "range 10",
-                                                     "position 5", "running 2"}));
+    EXPECT_EQ(log.entries, (std::vector<std::string>{"running 1", "files 1000", "line /m/1000", "done 1",
+                                                     "range 10", "position 5", "running 2"}));
 }
 
 TEST(BuildProgressRelay, ValuesAloneArePostedAtMostOncePerInterval) {

@@ -10,8 +10,8 @@ namespace {
 TEST(FileMasks, MatchWildcardsIgnoringCase) {
     const FileMasks masks({"*.mp3", "track??.OGG"});
     const std::pair<const char*, bool> cases[] = {
-        {"x.MP3", true},        {"song.mp3", true},   {".mp3", true},          {"song.mp3.txt", false},
-        {"TRACK01.ogg", true},  {"track1.ogg", false}, {"ПЕСНЯ.Mp3", true},     {"mp3", false},
+        {"x.MP3", true},       {"song.mp3", true},    {".mp3", true},      {"song.mp3.txt", false},
+        {"TRACK01.ogg", true}, {"track1.ogg", false}, {"ПЕСНЯ.Mp3", true}, {"mp3", false},
     };
     for (const auto& [name, matches] : cases)
         EXPECT_EQ(masks.matches(name), matches) << name;

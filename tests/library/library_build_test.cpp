@@ -9,13 +9,13 @@
 namespace kavrel::library {
 namespace {
 
-using test::BuildEnd;
-using test::BuildHarness;
-using test::folderFiles;
 using kavrel::test::fixture;
 using kavrel::test::readFile;
 using kavrel::test::TempDir;
 using kavrel::test::writeFile;
+using test::BuildEnd;
+using test::BuildHarness;
+using test::folderFiles;
 
 // The fixture tree copied into a temporary folder, and the library folder beside it.
 class LibraryBuild : public ::testing::Test {
@@ -44,8 +44,9 @@ TEST_F(LibraryBuild, WritesTheExpectedLibraryAndReportsEveryStage) {
     BuildHarness build(library, {folder("first"), folder("second")});
     ASSERT_EQ(build.run(), BuildEnd::Saved) << build.recorder.failure;
     EXPECT_EQ(folderFiles(library), expectedLibrary());
-    const std::vector<std::string> stages = {"running 1", "done 1", "running 2", "done 2", "running 3", "done 3",
-                                             "running 4", "done 4", "running 5", "done 5", "done 6"};
+    const std::vector<std::string> stages = {"running 1", "done 1", "running 2", "done 2",
+                                             "running 3", "done 3", "running 4", "done 4",
+                                             "running 5", "done 5", "done 6"};
     EXPECT_EQ(build.recorder.events, stages);
     EXPECT_EQ(build.recorder.files, 7);
     EXPECT_EQ(build.recorder.songs, 7);
@@ -95,7 +96,8 @@ TEST_F(LibraryBuild, FindingNoFileLeavesTheOldLibrary) {
     std::filesystem::create_directories(music / "empty");
     BuildHarness build(library, {folder("empty"), folder("missing")});
     EXPECT_EQ(build.run(), BuildEnd::NoFiles);
-    EXPECT_EQ(folderFiles(library), (std::vector<std::pair<std::string, std::string>>{{"allsong.pft", "old"}}));
+    EXPECT_EQ(folderFiles(library),
+              (std::vector<std::pair<std::string, std::string>>{{"allsong.pft", "old"}}));
 }
 
 TEST_F(LibraryBuild, StoppingASuspendedSaveLeavesTheOldLibrary) {
@@ -110,8 +112,10 @@ TEST_F(LibraryBuild, StoppingASuspendedSaveLeavesTheOldLibrary) {
     EXPECT_TRUE(build.builder.IsSuspended());
     build.builder.Stop();
     EXPECT_EQ(build.recorder.end, BuildEnd::None);
-    EXPECT_EQ(folderFiles(library), (std::vector<std::pair<std::string, std::string>>{{"allsong.pft", "old"}}));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "Library"), {}), 1) << "no staging folder left";
+    EXPECT_EQ(folderFiles(library),
+              (std::vector<std::pair<std::string, std::string>>{{"allsong.pft", "old"}}));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "Library"), {}), 1)
+        << "no staging folder left";
 }
 
 TEST_F(LibraryBuild, ResumedBuildsFinish) {
@@ -138,7 +142,8 @@ TEST_F(LibraryBuild, FindsUpperCaseExtensionsSkipsLinkLoopsAndCountsMegabytes) {
     EXPECT_EQ(build.builder.FileList.size(), 2u);
     EXPECT_EQ(formatMegabytes(build.recorder.lastMegabytes), "1.00");
     EXPECT_EQ(formatMegabytes(1048576.0 / 1048576 * 2.345, ','), "2,35");
-    EXPECT_NE(readFile(library / "allsong.pft").find("/only/x.MP3 endPth 1047892 endfln "), std::string::npos);
+    EXPECT_NE(readFile(library / "allsong.pft").find("/only/x.MP3 endPth 1047892 endfln "),
+              std::string::npos);
 }
 
 TEST_F(LibraryBuild, AFileThatVanishedBeforeItsScanIsLeftOut) {

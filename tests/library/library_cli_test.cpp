@@ -24,7 +24,8 @@ struct ToolRun {
 // Runs the tool with its output (both streams) in a file; a non-terminal, so one line per stage.
 ToolRun runTool(const TempDir& dir, const std::string& arguments) {
     const auto log = dir / "tool.log";
-    const std::string command = std::string(KAVREL_LIBRARY_TOOL) + " " + arguments + " >'" + log.string() + "' 2>&1";
+    const std::string command =
+        std::string(KAVREL_LIBRARY_TOOL) + " " + arguments + " >'" + log.string() + "' 2>&1";
     const int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(log)};
 }
@@ -32,14 +33,17 @@ ToolRun runTool(const TempDir& dir, const std::string& arguments) {
 TEST(LibraryTool, BuildsALibraryAndSumsItUp) {
     TempDir dir;
     const auto tree = fixture("library/tree");
-    const ToolRun run = runTool(dir, "build --library '" + (dir / "LB1").string() + "' '" + (tree / "first").string() +
-                                     "' '" + (tree / "second").string() + "'");
+    const ToolRun run =
+        runTool(dir, "build --library '" + (dir / "LB1").string() + "' '" + (tree / "first").string() +
+                         "' '" + (tree / "second").string() + "'");
     EXPECT_EQ(run.status, 0) << run.output;
-    EXPECT_NE(run.output.find("1) Finding Files\n2) Scaning Tags\n3) Performing Tags\n4) Sorting Tags\n5) Saving Tags to "
-                              "Library\n"),
+    EXPECT_NE(run.output.find(
+                  "1) Finding Files\n2) Scaning Tags\n3) Performing Tags\n4) Sorting Tags\n5) Saving Tags to "
+                  "Library\n"),
               std::string::npos)
         << run.output;
-    EXPECT_NE(run.output.find("Library saved: 7 files, 7 songs, 4 artists, 0.01 MB in "), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("Library saved: 7 files, 7 songs, 4 artists, 0.01 MB in "), std::string::npos)
+        << run.output;
     EXPECT_EQ(readFile(dir / "LB1" / "Artist4.pft").substr(0, 8), "Кино");
 }
 
@@ -47,7 +51,7 @@ TEST(LibraryTool, FindingNothingExitsOneAndKeepsTheLibrary) {
     TempDir dir;
     writeFile(dir / "LB1" / "allsong.pft", "old");
     const ToolRun run = runTool(dir, "build --mask '*.flac' --library '" + (dir / "LB1").string() + "' '" +
-                                     fixture("library/tree").string() + "'");
+                                         fixture("library/tree").string() + "'");
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.output.find("No file found\n"), std::string::npos) << run.output;
     EXPECT_EQ(readFile(dir / "LB1" / "allsong.pft"), "old");
@@ -69,7 +73,8 @@ TEST(LibraryTool, AnInterruptedBuildLeavesTheOldOrTheWholeNewLibrary) {
     for (int i = 0; i < 300; ++i) {
         const auto folder = music / std::to_string(i / 50);
         std::filesystem::create_directories(folder);
-        std::filesystem::copy_file(fixture("library/tree/first/acdc.mp3"), folder / (std::to_string(i) + ".mp3"));
+        std::filesystem::copy_file(fixture("library/tree/first/acdc.mp3"),
+                                   folder / (std::to_string(i) + ".mp3"));
     }
     writeFile(dir / "LB1" / "allsong.pft", "old");
     int output[2];
@@ -78,8 +83,8 @@ TEST(LibraryTool, AnInterruptedBuildLeavesTheOldOrTheWholeNewLibrary) {
     ASSERT_GE(child, 0);
     if (child == 0) {
         ::dup2(output[1], STDOUT_FILENO);
-        ::execl(KAVREL_LIBRARY_TOOL, KAVREL_LIBRARY_TOOL, "build", "--library", (dir / "LB1").c_str(), music.c_str(),
-                static_cast<char*>(nullptr));
+        ::execl(KAVREL_LIBRARY_TOOL, KAVREL_LIBRARY_TOOL, "build", "--library", (dir / "LB1").c_str(),
+                music.c_str(), static_cast<char*>(nullptr));
         ::_exit(127);
     }
     ::close(output[1]);
@@ -96,7 +101,8 @@ TEST(LibraryTool, AnInterruptedBuildLeavesTheOldOrTheWholeNewLibrary) {
         EXPECT_EQ(songs, "old");
     else
         EXPECT_EQ(std::count(songs.begin(), songs.end(), '\n'), 300);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2) << "no staging folder is left";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2)
+        << "no staging folder is left";
 }
 
 } // namespace

@@ -46,7 +46,8 @@ TEST(LibraryFiles, AMissingArtistListLeavesTheTableAsItWas) {
 
 TEST(LibraryFiles, FindsTheArtistFileByExactNameAndTheLastMatchWins) {
     TrackTable artists;
-    for (const auto& [name, file] : {std::pair{"Abba", "Artist1.pft"}, {"ABBA", "Artist2.pft"}, {"Abba", "Artist3.pft"}}) {
+    for (const auto& [name, file] :
+         {std::pair{"Abba", "Artist1.pft"}, {"ABBA", "Artist2.pft"}, {"Abba", "Artist3.pft"}}) {
         auto& row = artists.append();
         row[kArtistNameColumn] = name;
         row[kArtistFileColumn] = file;
@@ -58,11 +59,13 @@ TEST(LibraryFiles, FindsTheArtistFileByExactNameAndTheLastMatchWins) {
 
 TEST(LibraryFiles, ReadsSongLinesAndShiftsAColumnHoldingTheNextTag) {
     TempDir dir;
-    const std::string good = "Art endart Alb endalb Tit endtit 1999 endyer Rock endgen 1 endtrk 128 endbit 1000 "
-                             "enddur 44100 endsmr Stereo endchm /m/a.mp3 endPth 42 endfln ";
+    const std::string good =
+        "Art endart Alb endalb Tit endtit 1999 endyer Rock endgen 1 endtrk 128 endbit 1000 "
+        "enddur 44100 endsmr Stereo endchm /m/a.mp3 endPth 42 endfln ";
     // The album holds " endtit ", so reading cuts it there and every later column moves one place.
-    const std::string shifted = "Art endart A endtit B endalb Tit endtit 1999 endyer  endgen 1 endtrk 128 endbit "
-                                "1000 enddur 44100 endsmr Stereo endchm /m/b.mp3 endPth 42 endfln ";
+    const std::string shifted =
+        "Art endart A endtit B endalb Tit endtit 1999 endyer  endgen 1 endtrk 128 endbit "
+        "1000 enddur 44100 endsmr Stereo endchm /m/b.mp3 endPth 42 endfln ";
     // Windows-1251 "Кино" from an old library file.
     writeFile(dir / "Artist1.pft", good + "\r\n" + shifted + "\r\n\xCA\xE8\xED\xEE endart \r\n");
     TrackTable songs;
@@ -100,7 +103,8 @@ TEST(StagedLibrary, InstallsTheNewSetWholeAndKeepsSubFolders) {
     EXPECT_FALSE(std::filesystem::exists(library / "old.pft"));
     EXPECT_EQ(readFile(library / "allsong.pft"), "new");
     EXPECT_EQ(readFile(library / "keep" / "note.txt"), "kept");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1) << "no staging folder is left";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1)
+        << "no staging folder is left";
 }
 
 TEST(StagedLibrary, AnAbandonedSaveLeavesTheOldLibrary) {
