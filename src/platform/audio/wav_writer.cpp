@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <stdexcept>
 #include <vector>
 
@@ -42,9 +44,10 @@ WavWriter::WavWriter(std::filesystem::path target, int rate)
     temporary_ += ".part";
     file_ = std::fopen(temporary_.c_str(), "wb");
     if (!file_)
-        throw std::runtime_error("cannot create " + temporary_.string());
+        throw std::runtime_error("cannot create " + temporary_.string() + ": " + std::strerror(errno));
     const auto placeholder = header(rate_, 0);
-    failed_ = std::fwrite(placeholder.data(), 1, placeholder.size(), file_) != placeholder.size();
+    if (std::fwrite(placeholder.data(), 1, placeholder.size(), file_) != placeholder.size())
+        fail();
 }
 
 WavWriter::~WavWriter() {
@@ -65,27 +68,36 @@ void WavWriter::write(const float* stereo, std::size_t frames) {
         bytes[2 * i] = static_cast<unsigned char>(value & 0xFF);
         bytes[2 * i + 1] = static_cast<unsigned char>((value >> 8) & 0xFF);
     }
-    failed_ = std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size();
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size())
+        fail();
     dataBytes_ += bytes.size();
+}
+
+void WavWriter::fail() {
+    if (!failed_)
+        reason_ = std::strerror(errno);
+    failed_ = true;
 }
 
 bool WavWriter::finish(std::string* error) {
     if (!file_)
         return true;
     const auto complete = header(rate_, dataBytes_);
-    bool ok = !failed_ && std::fseek(file_, 0, SEEK_SET) == 0 &&
-              std::fwrite(complete.data(), 1, complete.size(), file_) == complete.size() &&
-              std::fflush(file_) == 0 && ::fsync(fileno(file_)) == 0;
-    ok = std::fclose(file_) == 0 && ok;
+    if (!failed_ && (std::fseek(file_, 0, SEEK_SET) != 0 ||
+                     std::fwrite(complete.data(), 1, complete.size(), file_) != complete.size() ||
+                     std::fflush(file_) != 0 || ::fsync(fileno(file_)) != 0))
+        fail();
+    if (std::fclose(file_) != 0)
+        fail();
     file_ = nullptr;
     std::error_code renameError;
-    if (ok)
+    if (!failed_)
         std::filesystem::rename(temporary_, target_, renameError);
-    if (!ok || renameError) {
+    if (failed_ || renameError) {
         std::error_code ignored;
         std::filesystem::remove(temporary_, ignored);
         if (error)
-            *error = "cannot write " + target_.string();
+            *error = "cannot write " + target_.string() + ": " + (failed_ ? reason_ : renameError.message());
         return false;
     }
     return true;

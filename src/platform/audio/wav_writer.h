@@ -25,12 +25,14 @@ public:
     bool finished() const { return file_ == nullptr; }
 
 private:
+    void fail(); // keeps the first failure's reason
     std::filesystem::path target_;
     std::filesystem::path temporary_;
     std::FILE* file_ = nullptr;
     int rate_;
     std::uint64_t dataBytes_ = 0;
     bool failed_ = false;
+    std::string reason_;
 };
 
 } // namespace kavrel::audio

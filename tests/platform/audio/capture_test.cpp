@@ -67,6 +67,7 @@ TEST(AudioCapture, AnUnwritableWavFileIsReportedAndNothingElseBreaks) {
     std::string error;
     EXPECT_FALSE(engine->finishCapture(&error));
     EXPECT_NE(error.find("out.wav"), std::string::npos);
+    EXPECT_NE(error.find("No such file or directory"), std::string::npos) << error;
 }
 
 TEST(AudioCapture, RunsAheadOfTheClockWhenAskedAndWaitsWhileNothingPlays) {
