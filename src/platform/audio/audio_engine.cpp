@@ -45,6 +45,9 @@ struct AudioEngine::Impl {
     FilterHandle nextFilter = 1;
     std::atomic<int> volume{kMaxVolume};
 
+    // Held by the sink thread through each block; free() waits on it, so a channel is never destroyed
+    // on the sink thread (a CD channel's reader thread may take a while to stop).
+    std::mutex renderPass;
     // Owned by the sink thread.
     float appliedGain = 1.0f;
     std::vector<Playing> playing;
@@ -117,8 +120,9 @@ bool AudioEngine::Impl::free(ChannelHandle handle) {
         std::erase_if(filters, [handle](const auto& filter) { return filter.second == handle; });
     }
     released->stop();
+    { std::lock_guard pass(renderPass); }
     events.awaitNotDelivering(handle);
-    return true;
+    return true; // the last reference goes here, on the caller's thread
 }
 
 void AudioEngine::Impl::deliverEnd(ChannelHandle handle) {
@@ -145,6 +149,7 @@ bool AudioEngine::Impl::anyPlaying() const {
 }
 
 void AudioEngine::Impl::render(float* stereo, std::size_t frames) {
+    std::lock_guard pass(renderPass);
     {
         std::lock_guard lock(mutex);
         playing.clear();
