@@ -11,6 +11,7 @@ namespace {
 
 constexpr char kUtf16WithBom = 1;
 constexpr char kUtf16BigEndian = 2;
+constexpr char kUtf8 = 3;
 
 bool isUtf16(char encoding) {
     return encoding == kUtf16WithBom || encoding == kUtf16BigEndian;
@@ -44,7 +45,7 @@ std::string decodeId3v2Text(std::string_view raw) {
     const char encoding = raw.front();
     if (isUtf16(encoding))
         return decodeUtf16(raw.substr(1), encoding == kUtf16BigEndian);
-    return text::decodeLegacyText(trimBlanks(raw));
+    return decodeFieldText(trimBlanks(raw), encoding == kUtf8);
 }
 
 std::string decodeId3v2DescribedText(std::string_view raw, bool hasLanguage) {

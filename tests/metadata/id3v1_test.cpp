@@ -66,6 +66,15 @@ TEST(MetadataId3v1, LegacyEightBitTextBecomesUtf8) {
     EXPECT_EQ(tag.Album(), "été");
 }
 
+TEST(MetadataId3v1, Utf8CutByTheFieldWidthLosesOnlyTheCutCharacter) {
+    // 14 Cyrillic letters (28 bytes), "a", and the first byte of a 15th letter.
+    const std::string cut = std::string("ПриветМирВсемД") + "a" + "\xD0";
+    ASSERT_EQ(cut.size(), 30u);
+    EXPECT_EQ(readBytes(id3v1Tag(cut, "Caf\xE9", "", "", "", 0)).Title(), "ПриветМирВсемДa");
+    // A lone lead byte after plain ASCII is legacy text, not cut UTF-8.
+    EXPECT_EQ(readBytes(id3v1Tag("Caf\xE9", "", "", "", "", 0)).Title(), "Café");
+}
+
 TEST(MetadataId3v1, FileWithoutTagReadsWithNothingFound) {
     const TID3v1 tag = readBytes(std::string(200, 'x'));
     EXPECT_FALSE(tag.Exists());

@@ -59,6 +59,9 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"Utf16BigEndianEncoding",
                  id3v2Tag(4, id3v2Frame(4, "TIT2", "\x02" + utf16("", u"Кино", true))), "Кино"},
         TextCase{"Utf8Encoding", id3v2Tag(4, id3v2Frame(4, "TIT2", "\x03Привет\0")), "Привет"},
+        TextCase{"Utf8CutAt500Bytes",
+                 id3v2Tag(4, id3v2Frame(4, "TIT2", "\x03" + std::string(498, 'x') + "Жж")),
+                 std::string(498, 'x')},
         TextCase{"FallbackContentGroup", id3v2Tag(3, id3v2Frame(3, "TIT1", latin1("Group"))), "Group"},
         TextCase{
             "LaterFrameReplacesEarlier",
