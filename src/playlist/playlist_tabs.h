@@ -48,6 +48,8 @@ public:
     void TabClick(int x, int width) { SwitchTab(tabAt(x, width)); }
     // Reads the disc into the CD tab; when the CD tab is the active one its list is refilled and stopped.
     void RefreshCd() { refreshCd(visible_ == Tab::CD); }
+    // Reads the disc into the CD tab's stored record (at start-up, before any tab is active).
+    void RefreshCdRecord() { refreshCd(false); }
 
     // Reads each tab file into its record (all but `skip` when given). A file that cannot be read leaves its
     // tab empty; the messages of such failures are returned.
