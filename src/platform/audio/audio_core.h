@@ -78,8 +78,10 @@ public:
     // Fails for a data track or an index outside the disc.
     ChannelHandle openCdTrack(const std::string& source, int trackIndex, ChannelOptions options = {},
                               std::string* error = nullptr);
-    // Stops and frees the channel and its filters. When it returns, the channel's end callback is
-    // neither running (unless free() was called from that callback) nor will it run again.
+    // Stops and frees the channel and its filters, on the calling thread: waits for the block the sink
+    // is rendering (a few milliseconds) and, for a CD track, for a drive read in progress. When it
+    // returns, the channel's end callback is neither running (unless free() was called from that
+    // callback) nor will it run again.
     bool free(ChannelHandle channel);
 
     std::optional<ChannelInfo> info(ChannelHandle channel) const;
