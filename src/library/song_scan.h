@@ -74,6 +74,7 @@ struct ScannedSong {
     bool opened = false;
 };
 
+// Called on the scanning worker's thread with that worker's readers; blocks on the file's reads.
 // Scans a file through one open file and one read of its head and tail shared by all its readers.
 // nullopt for a file whose extension the build does not scan.
 std::optional<ScannedSong> scanSongFile(const std::filesystem::path& path, SongReaders& readers);

@@ -8,6 +8,7 @@
 
 namespace kavrel::metadata {
 
+// One thread at a time per instance; a load blocks on its file reads.
 class TID3v1 {
 public:
     static constexpr std::uint8_t kNoGenre = 255;

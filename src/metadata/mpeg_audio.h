@@ -21,6 +21,7 @@ struct TVBRData {
     std::string EncoderVersion;
 };
 
+// One thread at a time per instance (its two tags included); a load blocks on its file reads.
 class TMPEGaudio {
 public:
     // The frame search block: twice the largest frame length the search allows for.

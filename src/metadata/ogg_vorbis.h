@@ -10,6 +10,7 @@
 
 namespace kavrel::metadata {
 
+// One thread at a time per instance; a load blocks on its file reads.
 class TOggVorbis {
 public:
     TOggVorbis() { Reset(); }

@@ -9,6 +9,7 @@
 
 namespace kavrel::metadata {
 
+// One thread at a time per instance; a load blocks on its file reads.
 class TWMAfile {
 public:
     TWMAfile() { Reset(); }
