@@ -7,7 +7,8 @@
 // callback (except the destructor). The sink's thread renders audio: it decodes, filters and mixes the
 // playing channels block by block (about 10 ms), holding a channel's lock only while rendering it; a
 // control call on a channel therefore waits at most for one block of that channel. Opening a channel
-// and setPosition() block on file (or drive) I/O in the calling thread; nothing else blocks.
+// and setPosition() block on file (or drive) I/O in the calling thread, free() as said there; nothing
+// else blocks.
 //
 // Positions and lengths are bytes of the channel's own decoded format (see ChannelInfo): what has
 // reached the sink, converted back to the channel's frames. They are exact with the capture sink.
