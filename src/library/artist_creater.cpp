@@ -1,9 +1,9 @@
 #include "library/artist_creater.h"
 
+#include "library/artist_line.h"
 #include "library/artist_merge.h"
 #include "library/library_files.h"
 #include "library/qsort.h"
-#include "library/song_line.h"
 #include "library/tag_and_lib.h"
 
 namespace kavrel::library {
@@ -11,11 +11,6 @@ namespace kavrel::library {
 namespace {
 
 constexpr std::size_t kRowsPerReport = 256;
-
-std::string_view artistOf(std::string_view songLine) {
-    const std::size_t end = songLine.find(kSongColumnTags[kArtistColumn]);
-    return end == std::string_view::npos ? std::string_view() : songLine.substr(0, end);
-}
 
 } // namespace
 
@@ -34,7 +29,7 @@ void TArtistCreater::Execute() {
         std::vector<std::string> artists;
         artists.reserve(count);
         for (const auto& line : songLines)
-            artists.emplace_back(artistOf(line));
+            artists.emplace_back(songLineArtist(line));
         auto merged = mergeArtistNames(std::move(artists), builder_.collator(), [&](std::size_t row) {
             if (row % kRowsPerReport == 0)
                 progress.progressPosition(static_cast<int>(row) + 1);
@@ -43,7 +38,7 @@ void TArtistCreater::Execute() {
         if (!merged)
             return;
         for (std::size_t i = 0; i < count; ++i) {
-            const std::string_view oldArtist = artistOf(songLines[i]);
+            const std::string_view oldArtist = songLineArtist(songLines[i]);
             if (oldArtist != merged->artists[i])
                 songLines[i].replace(0, oldArtist.size(), merged->artists[i]);
         }

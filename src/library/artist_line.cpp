@@ -4,6 +4,11 @@
 
 namespace kavrel::library {
 
+std::string_view songLineArtist(std::string_view songLine) {
+    const std::size_t end = songLine.find(kSongColumnTags[kArtistColumn]);
+    return end == std::string_view::npos ? std::string_view() : songLine.substr(0, end);
+}
+
 std::string artistFileName(int number) {
     return "Artist" + std::to_string(number) + ".pft";
 }

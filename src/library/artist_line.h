@@ -14,6 +14,9 @@ struct ArtistLine {
     std::string artistFile;
 };
 
+// The artist of a song line: the text before its first " endart " (empty when there is none).
+std::string_view songLineArtist(std::string_view songLine);
+
 // "Artist" + number + ".pft", numbered from 1.
 std::string artistFileName(int number);
 std::string joinArtistLine(std::string_view artist, std::string_view artistFile);

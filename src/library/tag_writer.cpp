@@ -1,8 +1,9 @@
 #include "library/tag_writer.h"
 
+#include <algorithm>
+
 #include "library/artist_line.h"
 #include "library/library_files.h"
-#include "library/song_line.h"
 #include "library/staged_library.h"
 #include "library/tag_and_lib.h"
 
@@ -12,11 +13,6 @@ namespace {
 
 constexpr std::size_t kLinesPerReport = 256;
 constexpr std::string_view kLineEnd = "\r\n";
-
-std::string_view artistOf(std::string_view songLine) {
-    const std::size_t end = songLine.find(kSongColumnTags[kArtistColumn]);
-    return end == std::string_view::npos ? std::string_view() : songLine.substr(0, end);
-}
 
 void appendLine(std::string& text, std::string_view line) {
     text.append(line).append(kLineEnd);
@@ -39,7 +35,7 @@ void TTagWriter::Execute() {
     std::string_view previousArtist;
     int artistNumber = 0;
     for (std::size_t i = 0; i < songLines.size(); ++i) {
-        const std::string_view artist = artistOf(songLines[i]);
+        const std::string_view artist = songLineArtist(songLines[i]);
         if (artist != previousArtist && !builder_.collator().equal(artist, previousArtist)) {
             if (!gate.pass())
                 return;
