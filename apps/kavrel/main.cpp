@@ -1,6 +1,6 @@
 // The player: one copy per user, started in its program folder.
 #include "core/application.h"
-#include "platform/fs/cd_drive.h"
+#include "engine/cd_drive.h"
 #include "platform/shell/single_instance.h"
 #include "placeholder_window.h"
 #include "quit_signals.h"
@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
 
     MessageBoxReporter errors;
     kavrel::core::Application application(kavrel::fs::ProgramFolder::current(),
-                                          kavrel::fs::cdDriveRoot(kavrel::fs::findCdDevice()), errors);
+                                          kavrel::engine::cdDrivePath(kavrel::engine::findCdSource()), errors);
     PlaceholderWindow window(application);
     application.loadConfiguration();
     window.show();

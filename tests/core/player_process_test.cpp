@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <fstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -62,8 +63,20 @@ protected:
         return -1;
     }
 
-    // The player takes its lock first and writes nothing until quit; wait until it runs its event loop.
-    static void settle() { std::this_thread::sleep_for(1500ms); }
+    // The player catches SIGTERM and SIGINT once it holds its lock and has its window: read that from the
+    // kernel's view of the process rather than guessing a start-up time.
+    static bool waitUntilReady(pid_t pid) {
+        const auto deadline = std::chrono::steady_clock::now() + 60s;
+        const unsigned long long wanted = (1ull << (SIGTERM - 1)) | (1ull << (SIGINT - 1));
+        while (std::chrono::steady_clock::now() < deadline) {
+            std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+            for (std::string line; std::getline(status, line);)
+                if (line.rfind("SigCgt:", 0) == 0 && (std::stoull(line.substr(7), nullptr, 16) & wanted) == wanted)
+                    return true;
+            std::this_thread::sleep_for(20ms);
+        }
+        return false;
+    }
 
     std::string savedSharesText() const {
         TConfRecord saved;
@@ -77,7 +90,7 @@ protected:
 
 TEST_F(PlayerProcessTest, ASecondCopyLeavesAtOnceAndTheFirstKeepsRunning) {
     const pid_t first = start();
-    settle();
+    ASSERT_TRUE(waitUntilReady(first));
     const pid_t second = start();
     EXPECT_EQ(waitFor(second, 10s), 0);
     EXPECT_EQ(waitFor(first, 0ms), -1) << "the first copy was disturbed";
@@ -89,7 +102,7 @@ TEST_F(PlayerProcessTest, ASecondCopyLeavesAtOnceAndTheFirstKeepsRunning) {
 TEST_F(PlayerProcessTest, TerminationSavesTheConfigurationAndThePreset) {
     for (int signal : {SIGTERM, SIGINT}) {
         const pid_t player = start();
-        settle();
+        ASSERT_TRUE(waitUntilReady(player));
         ::kill(player, signal);
         ASSERT_EQ(waitFor(player, 20s), 0) << signal;
         EXPECT_EQ(savedSharesText(), "0");
