@@ -23,7 +23,6 @@ public:
 
     TrackRow& append() { return rows_.emplace_back(); }
     void clear() { rows_.resize(1); }
-    void reserve(int rows) { rows_.reserve(static_cast<std::size_t>(rows) + 1); }
 
 private:
     std::vector<TrackRow> rows_;
