@@ -10,8 +10,19 @@ namespace {
 
 TrackRow benchRow(int n) {
     const std::string id = std::to_string(n);
-    return {"Artist " + id, "Album " + id, "Title " + id, "2001", "Rock", "3", "192", "215000", "44100",
-            "Joint Stereo", "/home/user/Music/Artist " + id + "/Album/Title " + id + ".mp3", "5160000", ""};
+    return {"Artist " + id,
+            "Album " + id,
+            "Title " + id,
+            "2001",
+            "Rock",
+            "3",
+            "192",
+            "215000",
+            "44100",
+            "Joint Stereo",
+            "/home/user/Music/Artist " + id + "/Album/Title " + id + ".mp3",
+            "5160000",
+            ""};
 }
 
 class SilentView final : public PlaylistView {

@@ -12,7 +12,8 @@ bool startsWithEither(const std::string& text, std::string_view a, std::string_v
 
 CommandBox::CommandBox(CommandLineView& line, shell::DesktopShell& shell, shell::PowerService& power,
                        PlaybackControl& control, PlaylistCommands& commands, std::function<void()> close)
-    : line_(line), shell_(shell), power_(power), control_(control), commands_(commands), close_(std::move(close)) {}
+    : line_(line), shell_(shell), power_(power), control_(control), commands_(commands),
+      close_(std::move(close)) {}
 
 void CommandBox::Enter(const std::string& text) {
     if (startsWithEither(text, "\\\\\\", "///")) {

@@ -15,7 +15,9 @@ constexpr int kButtonStopped = 0;
 constexpr int kButtonPaused = 1;
 constexpr int kButtonPlaying = 3;
 
-std::int32_t secondsOf(double ms) { return static_cast<std::int32_t>(text::roundHalfEven(ms / 1000.0)); }
+std::int32_t secondsOf(double ms) {
+    return static_cast<std::int32_t>(text::roundHalfEven(ms / 1000.0));
+}
 
 } // namespace
 
@@ -33,7 +35,8 @@ std::string statusTextOf(const TrackRow& row) {
     using namespace library;
     if (!isCdRow(row))
         return row[kArtistColumn] + " - " + row[kTitleColumn];
-    return std::string(columnNumber(row, kTrackColumn) < 10 ? "CD - Track 0" : "CD - Track ") + row[kTrackColumn];
+    return std::string(columnNumber(row, kTrackColumn) < 10 ? "CD - Track 0" : "CD - Track ") +
+           row[kTrackColumn];
 }
 
 PlaybackControl::PlaybackControl(PlaybackState& state, PlaybackEngine& engine, PlaylistDisplay& display,
@@ -50,7 +53,9 @@ void PlaybackControl::setTicker(std::string text) {
     view().setTickerText(state_.tickerTitle);
 }
 
-void PlaybackControl::PublishCurrentRow() { shared_.CurrentTrack = list().HasCurrent() ? list().CurrentIndex : 0; }
+void PlaybackControl::PublishCurrentRow() {
+    shared_.CurrentTrack = list().HasCurrent() ? list().CurrentIndex : 0;
+}
 
 void PlaybackControl::PlayCurrent(bool paused) {
     ClearMarks();
@@ -281,8 +286,8 @@ void PlaybackControl::ClearMarks() {
 }
 
 void PlaybackControl::TimeSliderReleased(std::int32_t seconds) {
-    engine_.SetPosition(static_cast<std::int32_t>(std::clamp<std::int64_t>(std::int64_t{seconds} * 1000, 0,
-                                                                            std::numeric_limits<std::int32_t>::max())));
+    engine_.SetPosition(static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(std::int64_t{seconds} * 1000, 0, std::numeric_limits<std::int32_t>::max())));
     state_.sliderPosition = seconds;
     state_.sliderDragging = false;
 }

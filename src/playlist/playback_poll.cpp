@@ -63,12 +63,14 @@ void PlaybackControl::Tick() {
 }
 
 void PlaybackControl::TimeDisplay() {
-    const std::string trackTime = text::formatDuration(std::int64_t{list().Position}) + "/" + state_.durationText;
+    const std::string trackTime =
+        text::formatDuration(std::int64_t{list().Position}) + "/" + state_.durationText;
     if (list().HasCurrent())
         view().setWindowTitle(list().StatusText + " - " + trackTime);
     const std::string playlistTime =
-        list().Empty() ? std::string("00:00/00:00")
-                       : text::formatDuration(list().TimeBefore + list().Position) + "/" + list().TotalTimeText;
+        list().Empty()
+            ? std::string("00:00/00:00")
+            : text::formatDuration(list().TimeBefore + list().Position) + "/" + list().TotalTimeText;
     view().setTimeTexts(trackTime, playlistTime);
 }
 

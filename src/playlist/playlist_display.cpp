@@ -16,7 +16,8 @@ std::string PlaylistDisplay::rowText(const TPlist& list, std::int32_t row, bool 
     return text;
 }
 
-void PlaylistDisplay::showRows(const TPlist& list, std::int32_t oldCount, std::int32_t first, std::int32_t last) {
+void PlaylistDisplay::showRows(const TPlist& list, std::int32_t oldCount, std::int32_t first,
+                               std::int32_t last) {
     last = std::min(last, list.Count());
     for (std::int32_t row = std::max(first, 1); row <= last; ++row) {
         const std::string text = rowText(list, row);
@@ -56,10 +57,13 @@ void PlaylistDisplay::updateScrollerRange() {
     view_.setScrollerRange(std::max(0, view_.itemCount() - view_.visibleRows() + 1));
 }
 
-void PlaylistDisplay::updateSizeTotal(const TPlist& list) { view_.setSizeTotalText(sizeTotalText(list)); }
+void PlaylistDisplay::updateSizeTotal(const TPlist& list) {
+    view_.setSizeTotalText(sizeTotalText(list));
+}
 
 std::string sizeTotalText(const TPlist& list) {
-    const std::int64_t hundredths = text::roundHalfEven(static_cast<double>(totalSize(list)) * 100.0 / 1048576.0);
+    const std::int64_t hundredths =
+        text::roundHalfEven(static_cast<double>(totalSize(list)) * 100.0 / 1048576.0);
     char text[48];
     std::snprintf(text, sizeof text, "%lld.%02lldMb", static_cast<long long>(hundredths / 100),
                   static_cast<long long>(hundredths % 100));

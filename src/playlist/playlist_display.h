@@ -19,7 +19,9 @@ public:
 
     // Row `row`'s text: "[n. ]Title" or "[n. ]Artist- Title"; the playing row is shown without its number.
     std::string rowText(const TPlist& list, std::int32_t row, bool numbered) const;
-    std::string rowText(const TPlist& list, std::int32_t row) const { return rowText(list, row, options_.numbering); }
+    std::string rowText(const TPlist& list, std::int32_t row) const {
+        return rowText(list, row, options_.numbering);
+    }
 
     // Writes rows first..last: over the existing entries from row `first` on when oldCount >= first (rows
     // inserted or moved in the middle), else appended. Then the scroller range and the size total.

@@ -8,7 +8,9 @@ namespace kavrel::playlist {
 
 namespace {
 
-bool playsAfterAdding(AddMode mode) { return mode == AddMode::EndAndPlay || mode == AddMode::AfterPlayingAndPlay; }
+bool playsAfterAdding(AddMode mode) {
+    return mode == AddMode::EndAndPlay || mode == AddMode::AfterPlayingAndPlay;
+}
 
 std::size_t sortColumnIndex(SortColumn column) {
     switch (column) {

@@ -18,7 +18,8 @@ enum class SortColumn { Title, Artist, Album, FileName };
 
 class PlaylistEditor {
 public:
-    PlaylistEditor(PlaybackControl& control, const LibrarySource& library) : control_(control), library_(library) {}
+    PlaylistEditor(PlaybackControl& control, const LibrarySource& library)
+        : control_(control), library_(library) {}
 
     // A double-click (or Enter) on a library list sends `rows` there by the list's add mode.
     void AddRows(std::span<const TrackRow> rows, AddMode mode);

@@ -18,7 +18,9 @@ std::int64_t columnNumber(const TrackRow& row, std::size_t column) {
     return std::min(value, kLargest);
 }
 
-bool isCdRow(const TrackRow& row) { return row[library::kGenreColumn] == "CD"; }
+bool isCdRow(const TrackRow& row) {
+    return row[library::kGenreColumn] == "CD";
+}
 
 std::int64_t playTimeBefore(const TPlist& list, std::int32_t row) {
     std::int64_t sum = 0;
@@ -27,7 +29,9 @@ std::int64_t playTimeBefore(const TPlist& list, std::int32_t row) {
     return sum;
 }
 
-std::int64_t totalPlayTime(const TPlist& list) { return playTimeBefore(list, list.Count() + 1); }
+std::int64_t totalPlayTime(const TPlist& list) {
+    return playTimeBefore(list, list.Count() + 1);
+}
 
 std::int64_t totalSize(const TPlist& list) {
     std::int64_t sum = 0;

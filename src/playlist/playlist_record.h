@@ -28,8 +28,8 @@ struct TPlist {
     std::int32_t PlayState = kStopped;
     std::vector<TrackRow> Rows = std::vector<TrackRow>(1); // row 0 is never used
 
-    std::string StatusText;  // "Artist - Title" of the current track
-    std::string GenreMarker; // "CD" while an audio-CD track is current
+    std::string StatusText;      // "Artist - Title" of the current track
+    std::string GenreMarker;     // "CD" while an audio-CD track is current
     std::int64_t TimeBefore = 0; // ms of the rows before the current one
     std::int64_t TotalTime = 0;  // ms of all rows
     std::string TotalTimeText = kEmptyTimeText;

@@ -6,7 +6,8 @@ std::vector<std::string> restorePlaylists(PlaylistTabs& tabs, PlaybackControl& c
                                           const fs::ProgramFolder& folder, std::int32_t mode) {
     const Tab visible = tabs.visible();
     const bool startEmpty = mode == kStartEmpty;
-    std::vector<std::string> failures = tabs.readTabFiles(folder, startEmpty ? std::optional(visible) : std::nullopt);
+    std::vector<std::string> failures =
+        tabs.readTabFiles(folder, startEmpty ? std::optional(visible) : std::nullopt);
     if (!(startEmpty && visible == Tab::CD))
         tabs.RefreshCdRecord();
     tabs.copyVisibleIntoActive();

@@ -71,7 +71,8 @@ void PlaylistTabs::SwitchTab(Tab target) {
     control_.PublishCurrentRow();
 }
 
-std::vector<std::string> PlaylistTabs::readTabFiles(const fs::ProgramFolder& folder, std::optional<Tab> skip) {
+std::vector<std::string> PlaylistTabs::readTabFiles(const fs::ProgramFolder& folder,
+                                                    std::optional<Tab> skip) {
     std::vector<std::string> failures;
     for (Tab tab : kAllTabs) {
         record(tab) = TPlayMasiv{};

@@ -61,7 +61,8 @@ std::int32_t headerPositionMs(std::string_view line) {
     double seconds = 0;
     const auto [end, error] =
         std::from_chars(number.data(), number.data() + number.size(), seconds, std::chars_format::fixed);
-    if (number.empty() || error != std::errc{} || end != number.data() + number.size() || !std::isfinite(seconds))
+    if (number.empty() || error != std::errc{} || end != number.data() + number.size() ||
+        !std::isfinite(seconds))
         throwNotANumber("position", line);
     const double ms = seconds * 1000.0;
     if (ms <= 0)
@@ -79,7 +80,9 @@ TrackRow rowFromLine(std::string_view line) {
     return row;
 }
 
-bool isBlank(std::string_view line) { return trimmed(line).empty(); }
+bool isBlank(std::string_view line) {
+    return trimmed(line).empty();
+}
 
 } // namespace
 
@@ -89,7 +92,9 @@ std::optional<TPlist> parsePlaylist(std::string_view bytes) {
         return std::nullopt;
     if (lines.size() < 2 || lines[1] == kEmptyPlaylistLine)
         return std::nullopt;
-    const auto header = [&](std::size_t index) { return index < lines.size() ? lines[index] : std::string_view{}; };
+    const auto header = [&](std::size_t index) {
+        return index < lines.size() ? lines[index] : std::string_view{};
+    };
 
     TPlist list;
     list.CurrentIndex = headerInteger("current index", header(2));

@@ -36,10 +36,9 @@ int MarkControl::labelLeftAtThumb(int width) const {
     const PlaylistView::SliderGeometry slider = control_.display().view().timeSliderGeometry();
     // A track of unknown length has no scale: the thumb stands at the start.
     const std::int64_t travel =
-        state.sliderMaximum > 0
-            ? text::roundHalfEven(static_cast<double>(state.sliderPosition) * (slider.width - kThumbMargins) /
-                                  state.sliderMaximum)
-            : 0;
+        state.sliderMaximum > 0 ? text::roundHalfEven(static_cast<double>(state.sliderPosition) *
+                                                      (slider.width - kThumbMargins) / state.sliderMaximum)
+                                : 0;
     return static_cast<int>(travel) + slider.left + kThumbOffset - width;
 }
 

@@ -9,7 +9,8 @@ std::string rowHintText(const TrackRow& row) {
     if (isCdRow(row))
         return "CD - " + row[kTitleColumn];
     return row[kArtistColumn] + " - " + row[kAlbumColumn] + " - " + row[kTitleColumn] + " - " +
-           text::formatDuration(std::string_view(row[kDurationColumn])) + " - " + row[kBitRateColumn] + " kbps";
+           text::formatDuration(std::string_view(row[kDurationColumn])) + " - " + row[kBitRateColumn] +
+           " kbps";
 }
 
 void PlaylistRowHint::MouseOver(std::int32_t row) {

@@ -21,14 +21,17 @@ bool hasLetterOf(std::string_view text, LibraryPart part) {
     return false;
 }
 
-double clampedShare(double share) { return std::isnan(share) ? 0.0 : std::clamp(share, 0.0, 1.0); }
+double clampedShare(double share) {
+    return std::isnan(share) ? 0.0 : std::clamp(share, 0.0, 1.0);
+}
 
 } // namespace
 
 std::vector<TrackRow> selectLibrarySongs(std::vector<TrackRow> songs, LibraryPart part) {
     if (part == LibraryPart::All)
         return songs;
-    std::erase_if(songs, [part](const TrackRow& row) { return !hasLetterOf(row[library::kArtistColumn], part); });
+    std::erase_if(songs,
+                  [part](const TrackRow& row) { return !hasLetterOf(row[library::kArtistColumn], part); });
     return songs;
 }
 

@@ -150,8 +150,8 @@ TEST_F(PlaybackControlTest, PlayingARowShowsWhatPlays) {
 
     control.Next();
     EXPECT_EQ(view.items, (std::vector<std::string>{"1. Title 1", "2. Title 2", "Title 3"}));
-    list().row(1) = {"CD", "", "Track 1 - 03:00", "0", "CD", "1", "0", "180000", "0", "", "/dev/sr0/Track01.cda",
-                     "0", ""};
+    list().row(1) = {"CD", "", "Track 1 - 03:00",      "0", "CD", "1", "0", "180000",
+                     "0",  "", "/dev/sr0/Track01.cda", "0", ""};
     control.PlayRow(1);
     EXPECT_EQ(list().StatusText, "CD - Track 01");
     EXPECT_EQ(view.ticker, "CD - Track 1 - 03:00");

@@ -30,7 +30,8 @@ TEST(PlaybackEndToEndTest, PlaysThreeTracksInOrderThenStops) {
     PlaylistDisplay display(view, state.settings.display);
     engine::SharedPlayback shared;
     PlaybackControl control(state, playback, display, shared);
-    for (const auto& [name, ms] : {std::pair{"tone_1k.mp3", 2038}, {"two_tones.mp3", 2038}, {"tone_1k.ogg", 2000}})
+    for (const auto& [name, ms] :
+         {std::pair{"tone_1k.mp3", 2038}, {"two_tones.mp3", 2038}, {"tone_1k.ogg", 2000}})
         state.list().Rows.push_back(fileRow(name, ms));
     display.showAllRows(state.list());
 

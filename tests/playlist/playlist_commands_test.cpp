@@ -26,8 +26,8 @@ public:
             return false;
         list = TPlist{};
         for (int i = 1; i <= discTracks; ++i)
-            list.Rows.push_back({"CD", "", "Track " + std::to_string(i), "0", "CD", std::to_string(i), "0", "60000",
-                                 "0", "", "/dev/sr0/Track0" + std::to_string(i) + ".cda", "0", ""});
+            list.Rows.push_back({"CD", "", "Track " + std::to_string(i), "0", "CD", std::to_string(i), "0",
+                                 "60000", "0", "", "/dev/sr0/Track0" + std::to_string(i) + ".cda", "0", ""});
         tracksRead = discTracks;
         return true;
     }
@@ -106,7 +106,8 @@ TEST_F(PlaylistCommandsTest, SaveAndLoadThroughFiles) {
     commands.Load(dir / "mix.ppl");
     EXPECT_EQ(list().Count(), 3);
     EXPECT_EQ(list().CurrentIndex, 2);
-    EXPECT_EQ(engine.calls.back(), "Play /music/2.mp3 42000") << "start-up mode 0 plays from the stored place";
+    EXPECT_EQ(engine.calls.back(), "Play /music/2.mp3 42000")
+        << "start-up mode 0 plays from the stored place";
     EXPECT_EQ(loads, 1);
 
     writeFile(dir / "bad.ppl", std::string(kPlaylistMagic) + "\r\nNoEmptyPlayList\r\nx\r\n");
@@ -165,8 +166,10 @@ TEST_F(PlaylistCommandsTest, TabFilesReadSkipAndWrite) {
     static_cast<TPlist&>(tabs.record(Tab::PL2).List) = listOf(2);
     for (Tab tab : kAllTabs)
         tabs.writeTabFile(folder, tab);
-    EXPECT_EQ(readFile(dir / "PlayLists/PlayListMainCD.ppl"), std::string(kPlaylistMagic) + "\r\nEmptyPlayList\r\n");
-    writeFile(dir / "PlayLists/PlayListMainPL1.ppl", std::string(kPlaylistMagic) + "\r\nNoEmptyPlayList\r\nx\r\n");
+    EXPECT_EQ(readFile(dir / "PlayLists/PlayListMainCD.ppl"),
+              std::string(kPlaylistMagic) + "\r\nEmptyPlayList\r\n");
+    writeFile(dir / "PlayLists/PlayListMainPL1.ppl",
+              std::string(kPlaylistMagic) + "\r\nNoEmptyPlayList\r\nx\r\n");
 
     const auto failures = tabs.readTabFiles(folder, Tab::CD);
     ASSERT_EQ(failures.size(), 1u);

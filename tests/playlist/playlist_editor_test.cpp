@@ -62,8 +62,8 @@ TEST_F(PlaylistEditorTest, MovesKeepTheCurrentRowOnItsTrack) {
         int expectedCurrent;
     };
     const Case cases[] = {
-        {1, 3, "bcdae", 2}, {3, 0, "cabde", 1}, {4, 1, "adbce", 4}, {5, 3, "abced", 3},
-        {1, 1, "bacde", 3}, {2, 2, "acbde", 2}, {2, -1, "acdeb", 2}, {4, 9, "abced", 3},
+        {1, 3, "bcdae", 2},  {3, 0, "cabde", 1}, {4, 1, "adbce", 4},  {5, 3, "abced", 3},
+        {1, 1, "bacde", 3},  {2, 2, "acbde", 2}, {2, -1, "acdeb", 2}, {4, 9, "abced", 3},
         {3, -1, "abdec", 5}, {2, 1, "abcde", 3}, {-1, 2, "abcde", 3},
     };
     for (const Case& c : cases) {
@@ -97,8 +97,8 @@ TEST_F(PlaylistEditorTest, DroppedLibrarySongsGoBeforeTheTargetRow) {
     library.album = newSongs(20, 2);
     editor.BeginDrag(DragSource::LeftArtists, 1);
     editor.Drop(0);
-    EXPECT_EQ(titles(list()), (std::vector<std::string>{"Title 10", "Title 11", "Title 12", "Title 1", "Title 2",
-                                                       "Title 3"}));
+    EXPECT_EQ(titles(list()), (std::vector<std::string>{"Title 10", "Title 11", "Title 12", "Title 1",
+                                                        "Title 2", "Title 3"}));
     EXPECT_EQ(list().CurrentIndex, 5);
     EXPECT_EQ(view.markedRow, 5);
 

@@ -41,8 +41,19 @@ void FakeEngine::SetPosition(std::int32_t ms) {
 
 playlist::TrackRow songRow(int n, std::int64_t durationMs, std::int64_t size) {
     const std::string id = std::to_string(n);
-    return {"Artist " + id, "Album " + id, "Title " + id, "2001", "Rock", id, "192", std::to_string(durationMs),
-            "44100", "Stereo", "/music/" + id + ".mp3", std::to_string(size), ""};
+    return {"Artist " + id,
+            "Album " + id,
+            "Title " + id,
+            "2001",
+            "Rock",
+            id,
+            "192",
+            std::to_string(durationMs),
+            "44100",
+            "Stereo",
+            "/music/" + id + ".mp3",
+            std::to_string(size),
+            ""};
 }
 
 playlist::TPlist listOf(int count, std::int64_t durationMs) {

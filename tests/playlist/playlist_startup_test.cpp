@@ -41,7 +41,8 @@ TEST(PlaylistStartupTest, ModeZeroResumesTheSavedTrackPlaying) {
     EXPECT_EQ(f.list().PlayState, kPlaying);
     EXPECT_EQ(f.view.items.size(), 3u);
     EXPECT_EQ(f.pollerResumes, 1);
-    EXPECT_EQ(f.tabs.record(Tab::PL2).List.PlayState, kPlaying) << "a tab with a current row is marked playing";
+    EXPECT_EQ(f.tabs.record(Tab::PL2).List.PlayState, kPlaying)
+        << "a tab with a current row is marked playing";
 }
 
 TEST(PlaylistStartupTest, ModeOneLoadsWithoutPlaying) {
@@ -62,13 +63,16 @@ TEST(PlaylistStartupTest, ModeTwoStartsTheVisibleTabEmptyButKeepsTheOthers) {
     f.tabs.copyActiveIntoVisible();
     for (Tab tab : kAllTabs)
         f.tabs.writeTabFile(f.folder, tab);
-    EXPECT_EQ(readPlaylistFile(f.dir / "PlayLists/PlayListMainPL2.ppl")->Count(), 2) << "quitting wipes nothing";
-    EXPECT_FALSE(readPlaylistFile(f.dir / "PlayLists/PlayListMainPL1.ppl")) << "the empty visible list is saved";
+    EXPECT_EQ(readPlaylistFile(f.dir / "PlayLists/PlayListMainPL2.ppl")->Count(), 2)
+        << "quitting wipes nothing";
+    EXPECT_FALSE(readPlaylistFile(f.dir / "PlayLists/PlayListMainPL1.ppl"))
+        << "the empty visible list is saved";
 }
 
 TEST(PlaylistStartupTest, AnUnreadableTabFileStartsEmptyAndIsReported) {
     StartupFixture f;
-    writeFile(f.dir / "PlayLists/PlayListMainPL1.ppl", std::string(kPlaylistMagic) + "\r\nNoEmptyPlayList\r\n?\r\n");
+    writeFile(f.dir / "PlayLists/PlayListMainPL1.ppl",
+              std::string(kPlaylistMagic) + "\r\nNoEmptyPlayList\r\n?\r\n");
     const auto failures = restorePlaylists(f.tabs, f.control, f.folder, kStartResume);
     ASSERT_EQ(failures.size(), 1u);
     EXPECT_TRUE(f.list().Empty());

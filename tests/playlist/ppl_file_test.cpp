@@ -12,14 +12,16 @@ using namespace playlist;
 const std::string kMagic = "KavrelPlayListFile&$$$!@@#!(&*&#^@%%@";
 
 std::string songLine(const std::string& artist, const std::string& title, const std::string& path) {
-    return artist + " endart Album endalb " + title + " endtit 1999 endyer Pop endgen 3 endtrk 128 endbit 215000"
-           " enddur 44100 endsmr Joint Stereo endchm " + path + " endPth 3442000 endfln ";
+    return artist + " endart Album endalb " + title +
+           " endtit 1999 endyer Pop endgen 3 endtrk 128 endbit 215000"
+           " enddur 44100 endsmr Joint Stereo endchm " +
+           path + " endPth 3442000 endfln ";
 }
 
 TEST(PplFileTest, ReadsAFileWrittenFromTheFormat) {
     const std::string text = kMagic + "\r\nNoEmptyPlayList\r\n2\r\n1\r\n37\r\n" +
-                             songLine("Abba", "SOS", "/m/a.mp3") + "\r\n" + songLine("Кино", "Звезда", "/m/b.mp3") +
-                             "\r\n";
+                             songLine("Abba", "SOS", "/m/a.mp3") + "\r\n" +
+                             songLine("Кино", "Звезда", "/m/b.mp3") + "\r\n";
     const auto list = parsePlaylist(text);
     ASSERT_TRUE(list);
     EXPECT_EQ(list->Count(), 2);
@@ -38,7 +40,8 @@ TEST(PplFileTest, ReadsAFileWrittenFromTheFormat) {
 
 TEST(PplFileTest, AcceptsEveryLineEndDecimalPositionsAndLegacyText) {
     // Windows-1251 "Кино" as an old player wrote it, LF and CR line ends, a decimal position.
-    const std::string text = kMagic + "\nNoEmptyPlayList\r1\n0\n2,5\n" + songLine("\xCA\xE8\xED\xEE", "T", "/x") + "\n";
+    const std::string text =
+        kMagic + "\nNoEmptyPlayList\r1\n0\n2,5\n" + songLine("\xCA\xE8\xED\xEE", "T", "/x") + "\n";
     const auto list = parsePlaylist(text);
     ASSERT_TRUE(list);
     EXPECT_EQ(list->Count(), 1);
@@ -59,9 +62,11 @@ TEST(PplFileTest, OutOfRangeHeaderValuesAndBadColumnsReadSafely) {
         std::string index, state;
         int expectedIndex, expectedState;
     };
-    for (const Case& c : {Case{"3", "1", 0, 1}, Case{"-1", "2", 0, 2}, Case{"1", "7", 1, 0}, Case{"2", "-1", 2, 0}}) {
-        const std::string text = kMagic + "\r\nNoEmptyPlayList\r\n" + c.index + "\r\n" + c.state + "\r\n0\r\n" +
-                                 songLine("A", "1", "/1") + "\r\n" + songLine("B", "2", "/2") + "\r\n";
+    for (const Case& c :
+         {Case{"3", "1", 0, 1}, Case{"-1", "2", 0, 2}, Case{"1", "7", 1, 0}, Case{"2", "-1", 2, 0}}) {
+        const std::string text = kMagic + "\r\nNoEmptyPlayList\r\n" + c.index + "\r\n" + c.state +
+                                 "\r\n0\r\n" + songLine("A", "1", "/1") + "\r\n" + songLine("B", "2", "/2") +
+                                 "\r\n";
         const auto list = parsePlaylist(text);
         ASSERT_TRUE(list);
         EXPECT_EQ(list->CurrentIndex, c.expectedIndex) << c.index;
@@ -88,8 +93,9 @@ TEST(PplFileTest, ANonNumericHeaderIsAnErrorNamingTheFile) {
 }
 
 TEST(PplFileTest, TextHoldingATagSplitsThere) {
-    const std::string line = "Band endalb X endart Album endalb T endtit 1 endyer G endgen 1 endtrk 1 endbit 1"
-                             " enddur 1 endsmr S endchm /p endPth 1 endfln ";
+    const std::string line =
+        "Band endalb X endart Album endalb T endtit 1 endyer G endgen 1 endtrk 1 endbit 1"
+        " enddur 1 endsmr S endchm /p endPth 1 endfln ";
     const auto list = parsePlaylist(kMagic + "\r\nNoEmptyPlayList\r\n0\r\n0\r\n0\r\n" + line + "\r\n");
     ASSERT_TRUE(list);
     EXPECT_EQ(list->row(1)[0], "Band endalb X");
@@ -106,8 +112,8 @@ TEST(PplFileTest, WritesTheFormatByteForByte) {
     list.PlayState = kPaused;
     for (const int ms : {1500, 2500}) {
         list.Position = ms;
-        EXPECT_EQ(formatPlaylist(list),
-                  kMagic + "\r\nNoEmptyPlayList\r\n1\r\n2\r\n2\r\n" + songLine("Abba", "SOS", "/m/a.mp3") + "\r\n");
+        EXPECT_EQ(formatPlaylist(list), kMagic + "\r\nNoEmptyPlayList\r\n1\r\n2\r\n2\r\n" +
+                                            songLine("Abba", "SOS", "/m/a.mp3") + "\r\n");
     }
 }
 
