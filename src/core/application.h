@@ -7,7 +7,10 @@
 #include "core/error_reporter.h"
 #include "core/save_state.h"
 #include "platform/fs/program_folder.h"
+#include "playlist/playback_state.h"
+#include "playlist/playlist_tabs.h"
 
+#include <functional>
 #include <string>
 
 namespace kavrel::core {
@@ -22,6 +25,14 @@ public:
 
     // Every quit path calls this exactly once; failures are reported and the rest is still saved.
     bool saveState();
+
+    // Start-up, after the configuration: the visible tab it names, the three tab files (all but the
+    // visible one in mode 2) and, in mode 0, the saved track resumed. Unreadable tab files are reported
+    // once; their tabs start empty.
+    void restorePlaylists(playlist::PlaylistTabs& tabs, playlist::PlaybackControl& control);
+    // Save-state after the configuration: the active list into the visible tab, the three tab files (each
+    // on its own, so one failure costs no other), then `stopEngine`.
+    void addPlaylistSaveSteps(playlist::PlaylistTabs& tabs, std::function<void()> stopEngine);
 
     const fs::ProgramFolder& programFolder() const { return folder_; }
     const std::string& cdDriveRoot() const { return cdDriveRoot_; }
@@ -40,5 +51,11 @@ private:
     EqualizerValues equalizer_{};
     SaveState saveSteps_;
 };
+
+// The tab whose picture the settings show, and back.
+playlist::Tab visibleTabOf(const TConfRecord& settings);
+void storeVisibleTab(TConfRecord& settings, playlist::Tab tab);
+// The playback values the settings hold: list display, quick-play fragments, repeat checks, start-up mode.
+void applyPlaybackSettings(const TConfRecord& settings, playlist::PlaybackSettings& playback);
 
 } // namespace kavrel::core
