@@ -1,0 +1,40 @@
+#include "library/browser/all_songs_cache.h"
+
+#include "library/library_files.h"
+#include "library/song_line.h"
+
+namespace kavrel::library::browser {
+
+void AllSongsCache::invalidate() {
+    songs_.reset();
+    albums_.reset();
+    titles_.reset();
+    albumKeys_.clear();
+}
+
+const TrackTable& AllSongsCache::songs(const std::filesystem::path& libraryFolder) {
+    if (!songs_) {
+        songs_.emplace();
+        readSongFile(libraryFile(libraryFolder, kAllSongsFile), *songs_);
+        albumKeys_.assign(static_cast<std::size_t>(songs_->Count()), std::nullopt);
+    }
+    return *songs_;
+}
+
+std::vector<int> AllSongsCache::filter(const std::filesystem::path& libraryFolder, std::size_t column,
+                                       std::string_view text, MatchMode mode) {
+    const TrackTable& table = songs(libraryFolder);
+    auto& lowered = column == kAlbumColumn ? albums_ : titles_;
+    if (!lowered)
+        lowered.emplace(table, column);
+    return lowered->filter(text, mode);
+}
+
+const std::string& AllSongsCache::albumKey(int row, const text::LocaleCollator& collator) {
+    auto& key = albumKeys_.at(static_cast<std::size_t>(row - 1));
+    if (!key)
+        key = collator.sortKey((*songs_)[row][kAlbumColumn]);
+    return *key;
+}
+
+} // namespace kavrel::library::browser

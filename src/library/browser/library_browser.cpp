@@ -1,0 +1,329 @@
+#include "library/browser/library_browser.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "library/browser/album_builder.h"
+#include "library/browser/exchange_sort.h"
+#include "library/library_files.h"
+#include "library/library_paths.h"
+#include "library/song_line.h"
+#include "platform/text/letters.h"
+#include "platform/text/numbers.h"
+#include "platform/text/utf8.h"
+
+namespace kavrel::library::browser {
+
+namespace {
+
+std::size_t index(Panel panel) { return static_cast<std::size_t>(panel) - 1; }
+
+playlist::AddMode addMode(const core::TListOptions& options) {
+    if (options.OnDb_E_P)
+        return playlist::AddMode::EndAndPlay;
+    if (options.OnDb_A_P)
+        return playlist::AddMode::AfterPlayingAndPlay;
+    if (options.OnDb_A)
+        return playlist::AddMode::AfterPlaying;
+    return playlist::AddMode::End;
+}
+
+std::vector<std::string> columnOf(const TrackTable& table, std::size_t column) {
+    std::vector<std::string> texts;
+    texts.reserve(static_cast<std::size_t>(table.Count()));
+    for (int row = 1; row <= table.Count(); ++row)
+        texts.push_back(table[row][column]);
+    return texts;
+}
+
+bool containsLetter(std::string_view utf8, bool (*isLetter)(char32_t)) {
+    for (std::size_t pos = 0; pos < utf8.size();)
+        if (isLetter(text::nextCodePoint(utf8, pos)))
+            return true;
+    return false;
+}
+
+bool cyrillic(char32_t c) { return text::isCyrillicLetter(c); }
+bool latin(char32_t c) { return text::isLatinLetter(c); }
+
+} // namespace
+
+LibraryBrowser::LibraryBrowser(core::TConfRecord& conf, fs::ProgramFolder programFolder, BrowserView& view,
+                               CdLibraryBuilds& cdBuilds, SendToPlaylist send, text::LocaleCollator collator)
+    : conf_(conf), programFolder_(std::move(programFolder)), view_(view), cdBuilds_(cdBuilds),
+      send_(std::move(send)), collator_(std::move(collator)) {}
+
+std::span<const TrackRow> LibraryBrowser::rowsOf(const TrackTable& table) {
+    if (table.Count() == 0)
+        return {};
+    return {&table[1], static_cast<std::size_t>(table.Count())};
+}
+
+std::filesystem::path LibraryBrowser::activeLibraryFolder() const {
+    return libraryFolder(programFolder_, checkedLibraryName(conf_.ActiveLibrary.text));
+}
+
+const core::TListOptions& LibraryBrowser::options(Panel panel) const {
+    switch (panel) {
+    case Panel::Left: return conf_.Left;
+    case Panel::Right: return conf_.Right;
+    case Panel::Albums: return conf_.Albom;
+    case Panel::Songs: break;
+    }
+    return conf_.Song;
+}
+
+Panel LibraryBrowser::russianPanel() const { return conf_.Art_Pnl_Orientation == 0 ? Panel::Left : Panel::Right; }
+Panel LibraryBrowser::englishPanel() const { return conf_.Art_Pnl_Orientation == 0 ? Panel::Right : Panel::Left; }
+
+std::string LibraryBrowser::nameOfItem(Panel panel, int item) const {
+    const auto& items = items_[index(panel)];
+    if (item < 0 || item >= static_cast<int>(items.size()))
+        return {};
+    std::string name = items[static_cast<std::size_t>(item)];
+    if (options(panel).Indexin) {
+        // The number, its "." and the blank after it.
+        const auto dot = name.find('.');
+        name = dot == std::string::npos ? name : name.substr(std::min(name.size(), dot + 2));
+    }
+    return name;
+}
+
+void LibraryBrowser::showItems(Panel panel, std::vector<std::string> names, bool numbered) {
+    if (numbered)
+        for (std::size_t i = 0; i < names.size(); ++i)
+            names[i] = std::to_string(i + 1) + ". " + names[i];
+    auto& items = items_[index(panel)];
+    items = std::move(names);
+    view_.setItems(panel, items);
+    const int range = static_cast<int>(items.size()) - view_.visibleItems(panel) + 1;
+    view_.setScroller(panel, 0, std::max(range, 0));
+}
+
+void LibraryBrowser::clearPanel(Panel panel) { showItems(panel, {}, false); }
+
+void LibraryBrowser::readArtistList() {
+    clearPanel(Panel::Left);
+    clearPanel(Panel::Right);
+    // A library without an artist list has no artists: keeping the previous library's rows would let the
+    // search show artists that are not there.
+    if (!library::readArtistList(activeLibraryFolder(), artists_))
+        artists_.clear();
+    switchLayout();
+}
+
+void LibraryBrowser::fillArtistPanels() {
+    allSongs_.invalidate();
+    if (!separateLayout()) {
+        showItems(Panel::Left, columnOf(artists_, kArtistNameColumn), conf_.Left.Indexin);
+        clearPanel(Panel::Right);
+        return;
+    }
+    std::vector<std::string> russian;
+    std::vector<std::string> english;
+    for (int row = 1; row <= artists_.Count(); ++row) {
+        const std::string& name = artists_[row][kArtistNameColumn];
+        (text::firstLetterClass(name) == text::LetterClass::Cyrillic ? russian : english).push_back(name);
+    }
+    showItems(russianPanel(), std::move(russian), options(russianPanel()).Indexin);
+    showItems(englishPanel(), std::move(english), options(englishPanel()).Indexin);
+}
+
+void LibraryBrowser::switchLayout() {
+    const auto picture = [&](std::string_view name) {
+        return programFolder_.resolve(std::string("/Pictures/art_alb_song_pls/") + std::string(name));
+    };
+    ArtistLayout layout;
+    layout.separate = separateLayout();
+    if (layout.separate) {
+        const bool russianLeft = conf_.Art_Pnl_Orientation == 0;
+        layout.leftHeader = picture(russianLeft ? "rus_art.jpg" : "eng_art.jpg");
+        layout.rightHeader = picture(russianLeft ? "eng_art.jpg" : "rus_art.jpg");
+    } else {
+        layout.leftHeader = picture("art.jpg");
+    }
+    view_.showLayout(layout);
+    fillArtistPanels();
+}
+
+void LibraryBrowser::selectArtistItem(Panel panel, int item) {
+    const int range = static_cast<int>(items_[index(panel)].size()) - view_.visibleItems(panel) + 1;
+    view_.setScroller(panel, view_.topItem(panel), std::max(range, 0));
+    view_.setSelectedItem(panel == Panel::Left ? Panel::Right : Panel::Left, -1);
+    selectArtist(nameOfItem(panel, item));
+}
+
+void LibraryBrowser::artistKey(Panel panel, int selectedItem, ArrowKey key, bool ctrlOrAlt) {
+    if (ctrlOrAlt) {
+        view_.setSelectedItem(panel, -1);
+        return;
+    }
+    const int item = selectedItem + (key == ArrowKey::Up ? -1 : 1);
+    if (item < 0 || item >= static_cast<int>(items_[index(panel)].size()))
+        return;
+    view_.setSelectedItem(panel, item);
+    selectArtistItem(panel, item);
+}
+
+void LibraryBrowser::selectArtist(const std::string& name) {
+    activeArtist_ = name;
+    activeAlbum_.clear();
+    albumSongs_.clear();
+    songs_.clear();
+    if (const std::string file = findArtistFile(artists_, name); !file.empty())
+        readSongFile(libraryFile(activeLibraryFolder(), file), songs_);
+    exchangeSort(songs_, byColumnText(kTitleColumn));
+    albums_ = buildAlbums(songs_, collator_);
+    showAlbumsAndSongs();
+}
+
+void LibraryBrowser::showAlbumsAndSongs() {
+    orderAlbums();
+    showAlbums();
+    showSongs(songs_, SongPanelSource::Songs, conf_.Song.Indexin);
+}
+
+void LibraryBrowser::orderAlbums() {
+    exchangeSort(albums_, byColumnText(conf_.mByAz ? kAlbumNameColumn : kAlbumYearColumn));
+}
+
+void LibraryBrowser::showAlbums() { showItems(Panel::Albums, columnOf(albums_, kAlbumNameColumn), conf_.Albom.Indexin); }
+
+void LibraryBrowser::showSongs(const TrackTable& rows, SongPanelSource source, bool numbered) {
+    songSource_ = source;
+    showItems(Panel::Songs, columnOf(rows, kTitleColumn), numbered);
+}
+
+template <class Self> auto& LibraryBrowser::songPanelOf(Self& self) {
+    switch (self.songSource_) {
+    case SongPanelSource::AlbumSongs: return self.albumSongs_;
+    case SongPanelSource::Found: return self.foundSongs_;
+    case SongPanelSource::Songs: break;
+    }
+    return self.songs_;
+}
+
+const TrackTable& LibraryBrowser::songPanelRows() const { return songPanelOf(*this); }
+
+void LibraryBrowser::selectAlbumItem(int item, SelectedBy by) { selectAlbum(nameOfItem(Panel::Albums, item), by); }
+
+void LibraryBrowser::albumKey(int selectedItem, ArrowKey key, bool ctrlOrAlt) {
+    if (ctrlOrAlt) {
+        view_.setSelectedItem(Panel::Albums, -1);
+        return;
+    }
+    const int item = selectedItem + (key == ArrowKey::Up ? -1 : 1);
+    if (item < 0 || item >= static_cast<int>(items_[index(Panel::Albums)].size()))
+        return;
+    view_.setSelectedItem(Panel::Albums, item);
+    selectAlbumItem(item, SelectedBy::Keys);
+}
+
+void LibraryBrowser::selectAlbum(const std::string& name, SelectedBy by) {
+    activeAlbum_ = name;
+    albumSongs_.clear();
+    // The same comparison that grouped the albums, so every song of a listed album is reachable.
+    for (int row = 1; row <= songs_.Count(); ++row)
+        if (collator_.equal(songs_[row][kAlbumColumn], name))
+            albumSongs_.append() = songs_[row];
+    if (!conf_.mByNomSong)
+        exchangeSort(albumSongs_, byColumnText(kTitleColumn));
+    else
+        exchangeSort(albumSongs_, by == SelectedBy::Mouse ? byColumnNumber(kTrackColumn) : byColumnText(kTrackColumn));
+    showSongs(albumSongs_, SongPanelSource::AlbumSongs, conf_.Song.Indexin);
+}
+
+void LibraryBrowser::orderAlbumsByYear(bool byYear) {
+    if (byYear ? conf_.mByyear : conf_.mByAz)
+        return;
+    conf_.mByyear = byYear;
+    conf_.mByAz = !byYear;
+    if (albums_.Count() == 0)
+        return;
+    orderAlbums();
+    showAlbums();
+}
+
+void LibraryBrowser::orderSongsByNumber(bool byNumber) {
+    if (byNumber ? conf_.mByNomSong : conf_.mByAZsong)
+        return;
+    conf_.mByNomSong = byNumber;
+    conf_.mByAZsong = !byNumber;
+    auto& rows = songPanelOf(*this);
+    exchangeSort(rows, byNumber ? byColumnNumber(kTrackColumn) : byColumnText(kTitleColumn));
+    showItems(Panel::Songs, columnOf(rows, kTitleColumn), conf_.Song.Indexin);
+}
+
+void LibraryBrowser::sendToPlaylist(Panel panel, int item) {
+    const auto mode = addMode(options(panel));
+    switch (panel) {
+    case Panel::Left:
+    case Panel::Right: send_(rowsOf(songs_), mode); return;
+    case Panel::Albums: send_(rowsOf(albumSongs_), mode); return;
+    case Panel::Songs: break;
+    }
+    const auto rows = rowsOf(songPanelRows());
+    if (item >= 0 && item < static_cast<int>(rows.size()))
+        send_(rows.subspan(static_cast<std::size_t>(item), 1), mode);
+}
+
+void LibraryBrowser::switchLibrary(int x, int width) {
+    if (width <= 0 || x < 0 || x >= width)
+        return;
+    const int strip = x * 3 / width; // 0, 1, 2: LB1, LBCD, LB2
+    static constexpr std::array<std::string_view, 3> kStripLibraries = {"LB1", "LBCD", "LB2"};
+    conf_.ActiveLibrary.text = std::string(kStripLibraries[static_cast<std::size_t>(strip)]);
+    view_.setSelectorState(strip + 1);
+    if (strip != 1) {
+        readArtistList();
+        return;
+    }
+    if (cdBuilds_.buildRunning()) {
+        cdBuilds_.queueCdBuild();
+        return;
+    }
+    clearPanel(Panel::Left);
+    clearPanel(Panel::Right);
+    cdBuilds_.startCdBuild();
+}
+
+SongChoice LibraryBrowser::selectLibrarySongs(SongSet set, double share) {
+    share = std::clamp(share, 0.0, 1.0);
+    TrackTable all;
+    readSongFile(libraryFile(activeLibraryFolder(), kAllSongsFile), all);
+    SongChoice choice;
+    for (int row = 1; row <= all.Count(); ++row) {
+        const std::string& artist = all[row][kArtistColumn];
+        if (set == SongSet::All || (set == SongSet::Rus && containsLetter(artist, cyrillic)) ||
+            (set == SongSet::Eng && containsLetter(artist, latin)))
+            choice.rows.push_back(std::move(all[row]));
+    }
+    choice.count = static_cast<int>(std::ceil(static_cast<double>(choice.rows.size()) * share));
+    return choice;
+}
+
+void LibraryBrowser::hoverSong(int item) {
+    const TrackTable& rows = songPanelRows();
+    const int row = item >= 0 && item < rows.Count() ? item + 1 : -1;
+    if (row == hintedRow_)
+        return;
+    hintedRow_ = row;
+    if (row < 0) {
+        view_.setSongHint({});
+        return;
+    }
+    const TrackRow& song = rows[row];
+    view_.setSongHint(song[kArtistColumn] + " - " + song[kAlbumColumn] + " - " + song[kTitleColumn] + " - " +
+                      text::formatDuration(std::string_view(song[kDurationColumn])) + " - " +
+                      song[kBitRateColumn] + " kbps");
+}
+
+std::vector<TrackRow> LibraryBrowser::allSongs() const {
+    TrackTable all;
+    readSongFile(libraryFile(activeLibraryFolder(), kAllSongsFile), all);
+    const auto rows = rowsOf(all);
+    return {rows.begin(), rows.end()};
+}
+
+} // namespace kavrel::library::browser

@@ -1,0 +1,129 @@
+#pragma once
+// The library panels' logic: the artist panels, the albums and songs of the selected artist, their
+// orders, sending songs to the playlist, switching library and layout, and the incremental search.
+// Main thread.
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "core/conf_record.h"
+#include "library/browser/all_songs_cache.h"
+#include "library/browser/browser_view.h"
+#include "library/browser/row_filter.h"
+#include "library/library_tables.h"
+#include "platform/fs/program_folder.h"
+#include "platform/text/collation.h"
+#include "playlist/library_source.h"
+#include "playlist/playlist_editor.h"
+
+namespace kavrel::library::browser {
+
+// Inserts rows into the active playlist by an add mode.
+using SendToPlaylist = std::function<void(std::span<const TrackRow> rows, playlist::AddMode mode)>;
+
+enum class ArrowKey { Up, Down };
+// How the song panel's rows were ordered: a mouse click compares track numbers, the arrow keys their text.
+enum class SelectedBy { Mouse, Keys };
+enum class SongSet { All, Rus, Eng };
+
+struct SongChoice {
+    std::vector<TrackRow> rows;
+    int count = 0; // ceil(rows × share)
+};
+
+class LibraryBrowser : public playlist::LibrarySource {
+public:
+    LibraryBrowser(core::TConfRecord& conf, fs::ProgramFolder programFolder, BrowserView& view,
+                   CdLibraryBuilds& cdBuilds, SendToPlaylist send, text::LocaleCollator collator);
+
+    // Reads the active library's artist list and fills the artist panels.
+    void readArtistList();
+    void fillArtistPanels();
+
+    void selectArtistItem(Panel panel, int item);
+    void artistKey(Panel panel, int selectedItem, ArrowKey key, bool ctrlOrAlt);
+    void selectArtist(const std::string& name);
+    void selectAlbumItem(int item, SelectedBy by);
+    void albumKey(int selectedItem, ArrowKey key, bool ctrlOrAlt);
+    void selectAlbum(const std::string& name, SelectedBy by);
+
+    // The "AlbSort" and "SortSong" menus; a click on the checked item does nothing.
+    void orderAlbumsByYear(bool byYear);
+    void orderSongsByNumber(bool byNumber);
+
+    void sendToPlaylist(Panel panel, int item);
+    // A click at x on the selector picture of the given width.
+    void switchLibrary(int x, int width);
+    void switchLayout();
+    SongChoice selectLibrarySongs(SongSet set, double share);
+    // The pointer over the song panel's 0-based item (-1 past the last); the row kept for "Show File
+    // Location" is 1-based, -1 for none.
+    void hoverSong(int item);
+    int hintedSongRow() const { return hintedRow_; }
+
+    // The text of the search line changed.
+    void searchTextChanged(const std::string& text);
+
+    // LibrarySource
+    bool artistSelected() const override { return !activeArtist_.empty(); }
+    std::span<const TrackRow> artistSongs() const override { return rowsOf(songs_); }
+    std::span<const TrackRow> albumSongs() const override { return rowsOf(albumSongs_); }
+    std::vector<TrackRow> allSongs() const override;
+
+    const TrackTable& artists() const { return artists_; }
+    const TrackTable& songs() const { return songs_; }
+    const TrackTable& albums() const { return albums_; }
+    const TrackTable& albumSongTable() const { return albumSongs_; }
+    const TrackTable& songPanelRows() const;
+    const std::string& activeArtist() const { return activeArtist_; }
+    const std::string& activeAlbum() const { return activeAlbum_; }
+
+private:
+    enum class SongPanelSource { Songs, AlbumSongs, Found };
+
+    static std::span<const TrackRow> rowsOf(const TrackTable& table);
+    // The table the song panel shows, const or not as `self` is.
+    template <class Self> static auto& songPanelOf(Self& self);
+    std::filesystem::path activeLibraryFolder() const;
+    const core::TListOptions& options(Panel panel) const;
+    Panel russianPanel() const;
+    Panel englishPanel() const;
+    bool separateLayout() const { return conf_.Art_Pnl_Distribution == 0; }
+    std::string nameOfItem(Panel panel, int item) const;
+
+    void showItems(Panel panel, std::vector<std::string> names, bool numbered);
+    void clearPanel(Panel panel);
+    void orderAlbums();
+    void showAlbums();
+    void showSongs(const TrackTable& rows, SongPanelSource source, bool numbered);
+    void showAlbumsAndSongs();
+
+    void searchArtists(const std::string& text, MatchMode mode);
+    void searchAlbums(const std::string& text, MatchMode mode, bool allLibrary);
+    void searchSongs(const std::string& text, MatchMode mode, bool allLibrary);
+    void searchSongsInAlbum(const std::string& text, MatchMode mode);
+
+    core::TConfRecord& conf_;
+    fs::ProgramFolder programFolder_;
+    BrowserView& view_;
+    CdLibraryBuilds& cdBuilds_;
+    SendToPlaylist send_;
+    text::LocaleCollator collator_;
+
+    TrackTable artists_;
+    TrackTable songs_;
+    TrackTable albums_;
+    TrackTable albumSongs_;
+    TrackTable foundSongs_; // the song scopes' matches, apart from the artist's songs
+    SongPanelSource songSource_ = SongPanelSource::Songs;
+    std::string activeArtist_;
+    std::string activeAlbum_;
+    std::array<std::vector<std::string>, 4> items_;
+    AllSongsCache allSongs_;
+    int hintedRow_ = -1;
+};
+
+} // namespace kavrel::library::browser
