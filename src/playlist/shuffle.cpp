@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <numeric>
 
 namespace kavrel::playlist {
 
@@ -19,6 +18,10 @@ bool hasLetterOf(std::string_view text, LibraryPart part) {
             return true;
     }
     return false;
+}
+
+std::vector<TrackRow> copyOf(std::span<const TrackRow> rows) {
+    return {rows.begin(), rows.end()};
 }
 
 double clampedShare(double share) {
@@ -67,10 +70,10 @@ void Shuffler::ShuffleClick(ShuffleSource source, const ShuffleShares& shares) {
         return libraryShuffle(LibraryPart::English, shares.englishArtists);
     case ShuffleSource::ActiveArtist:
         if (library_.artistSelected())
-            pickShare(library_.artistSongs(), shares.activeArtist);
+            pickShare(copyOf(library_.artistSongs()), shares.activeArtist);
         return;
     case ShuffleSource::ActiveAlbum:
-        return pickShare(library_.albumSongs(), shares.activeAlbum);
+        return pickShare(copyOf(library_.albumSongs()), shares.activeAlbum);
     case ShuffleSource::Library100:
         return libraryShuffle(LibraryPart::All, 1.0);
     case ShuffleSource::RussianArtists100:
@@ -79,37 +82,36 @@ void Shuffler::ShuffleClick(ShuffleSource source, const ShuffleShares& shares) {
         return libraryShuffle(LibraryPart::English, 1.0);
     case ShuffleSource::PlayList: {
         // The list is both the source and the target.
-        const std::vector<TrackRow> rows(list.Rows.begin() + 1, list.Rows.end());
-        return RandomPick(rows, static_cast<std::int32_t>(rows.size()));
+        std::vector<TrackRow> rows(list.Rows.begin() + 1, list.Rows.end());
+        const auto count = static_cast<std::int32_t>(rows.size());
+        return RandomPick(std::move(rows), count);
     }
     }
 }
 
 void Shuffler::libraryShuffle(LibraryPart part, double share) {
-    const std::vector<TrackRow> songs = selectLibrarySongs(library_.allSongs(), part);
-    pickShare(songs, share);
+    pickShare(selectLibrarySongs(library_.allSongs(), part), share);
 }
 
-void Shuffler::pickShare(std::span<const TrackRow> source, double share) {
-    RandomPick(source, shuffleCount(source.size(), share));
+void Shuffler::pickShare(std::vector<TrackRow> source, double share) {
+    const std::int32_t k = shuffleCount(source.size(), share);
+    RandomPick(std::move(source), k);
 }
 
-void Shuffler::RandomPick(std::span<const TrackRow> source, std::int32_t k) {
+void Shuffler::RandomPick(std::vector<TrackRow> source, std::int32_t k) {
     const auto n = static_cast<std::int32_t>(source.size());
     k = std::min(k, n);
     if (k <= 0)
         return;
     control_.SetQuickPlayChecked(false);
     // A partial Fisher-Yates shuffle: the same uniform draw of k distinct rows in order as drawing again
-    // on repeats, in time and memory linear in n.
-    std::vector<std::int32_t> order(static_cast<std::size_t>(n));
-    std::iota(order.begin(), order.end(), 0);
+    // on repeats, in time linear in n; the rows are moved, never copied.
     std::vector<TrackRow> rows(1);
     rows.reserve(static_cast<std::size_t>(k) + 1);
     for (std::int32_t j = 0; j < k; ++j) {
         std::uniform_int_distribution<std::int32_t> pick(j, n - 1);
-        std::swap(order[static_cast<std::size_t>(j)], order[static_cast<std::size_t>(pick(random_))]);
-        rows.push_back(source[static_cast<std::size_t>(order[static_cast<std::size_t>(j)])]);
+        std::swap(source[static_cast<std::size_t>(j)], source[static_cast<std::size_t>(pick(random_))]);
+        rows.push_back(std::move(source[static_cast<std::size_t>(j)]));
     }
     TMasPLayList& list = control_.state().list();
     list.Rows = std::move(rows);

@@ -51,11 +51,11 @@ public:
     void ShuffleClick(ShuffleSource source, const ShuffleShares& shares);
     // Makes the active list k distinct rows of `source` in random order and plays row 1. k is clamped to
     // the rows there are; with no row to draw the list is left as it was.
-    void RandomPick(std::span<const TrackRow> source, std::int32_t k);
+    void RandomPick(std::vector<TrackRow> source, std::int32_t k);
 
 private:
     void libraryShuffle(LibraryPart part, double share);
-    void pickShare(std::span<const TrackRow> source, double share);
+    void pickShare(std::vector<TrackRow> source, double share);
 
     PlaybackControl& control_;
     const LibrarySource& library_;
