@@ -1,7 +1,7 @@
 #include "metadata/mpeg_audio.h"
 
+#include <algorithm>
 #include <array>
-#include <cmath>
 #include <limits>
 
 #include "metadata/tag_text.h"
