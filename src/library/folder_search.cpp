@@ -96,7 +96,7 @@ bool FolderSearch::searchFolder(const std::string& folder, bool isFileSystemRoot
         std::string path = folder + name;
         switch (kindOf(path, *entry)) {
         case EntryKind::Folder:
-            if (isFileSystemRoot && isSystemFolder("/" + std::string(name)))
+            if (isFileSystemRoot && isSystemFolder(path))
                 break;
             if (!searchFolder(path + '/', false, found))
                 return false;
