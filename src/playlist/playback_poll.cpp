@@ -9,8 +9,10 @@
 namespace kavrel::playlist {
 
 void PlaybackControl::OnPositionUpdate() {
-    list().PlayState = shared_.State.load();
-    list().Position = shared_.Position.load();
+    // Read again here rather than taken from the poll: a row started between the poll's read and this call
+    // must not be ticked with the old track's position.
+    list().PlayState = engine_.GetState();
+    list().Position = engine_.GetPosition();
     Tick();
 }
 

@@ -76,6 +76,13 @@ TEST_F(PlaybackControlTest, AStaleEndNeverSkipsARowJustStarted) {
     EXPECT_EQ(list().CurrentIndex, 3);
     EXPECT_EQ(engine.calls.back(), "Play /music/3.mp3 0");
 
+    shared.Position = 73000;
+    state.settings.quickPlayChecked = true;
+    state.settings.quickPlay = {{{0.0, 4000}, {0.33, 7000}, {0.66, 80000}, {1.0, 0}}};
+    control.OnPositionUpdate();
+    EXPECT_EQ(list().Position, 0) << "the old track's position is not applied to the new one";
+    EXPECT_EQ(engine.calls.back(), "Play /music/3.mp3 0");
+
     control.Stop(true);
     engine.state = 0;
     control.OnTrackEnd();
