@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <exception>
+#include <mutex>
 #include <optional>
 #include <thread>
 
@@ -30,7 +32,7 @@ public:
 
     // Returns the index scanned, or nullopt when there is nothing left to do.
     std::optional<std::size_t> scanNext(SongReaders& readers) {
-        if (!gate_.pass())
+        if (failed_.load() || !gate_.pass())
             return std::nullopt;
         const std::size_t index = next_.fetch_add(1);
         if (index >= paths_.size())
@@ -47,6 +49,22 @@ public:
         return index;
     }
 
+    // Scans until nothing is left; a failure ends every thread's scan and is kept for rethrowFailure().
+    void scanAll(SongReaders& readers) {
+        try {
+            while (scanNext(readers)) {
+            }
+        } catch (...) {
+            const std::lock_guard lock(failureMutex_);
+            failure_ = std::current_exception();
+            failed_ = true;
+        }
+    }
+    void rethrowFailure() {
+        if (failure_)
+            std::rethrow_exception(failure_);
+    }
+
     std::size_t done() const { return done_.load(); }
     std::uint64_t bytes() const { return bytes_.load(); }
     std::vector<ScanResult>& results() { return results_; }
@@ -59,6 +77,9 @@ private:
     std::atomic<std::size_t> next_;
     std::atomic<std::size_t> done_{0};
     std::atomic<std::uint64_t> bytes_{0};
+    std::atomic<bool> failed_{false};
+    std::mutex failureMutex_;
+    std::exception_ptr failure_;
 };
 
 } // namespace
@@ -86,8 +107,7 @@ void TScaner::Execute() {
     for (unsigned i = 1; i < threadCount; ++i)
         helpers.emplace_back([&scan] {
             SongReaders readers;
-            while (scan.scanNext(readers)) {
-            }
+            scan.scanAll(readers);
         });
     SongReaders readers;
     while (const auto index = scan.scanNext(readers)) {
@@ -98,6 +118,7 @@ void TScaner::Execute() {
         progress.megabytes(static_cast<double>(scan.bytes()) / kBytesPerMegabyte);
     }
     helpers.clear();
+    scan.rethrowFailure();
     if (builder_.gate().isStopped())
         return;
     progress.progressPosition(total);

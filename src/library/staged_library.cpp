@@ -7,8 +7,8 @@
 #include <sys/stat.h>
 #include <system_error>
 #include <thread>
-#include <vector>
 #include <unistd.h>
+#include <vector>
 
 namespace kavrel::library {
 

@@ -6,7 +6,9 @@
 
 namespace kavrel::library::browser {
 
-bool isUnknownYear(std::string_view year) { return year.empty() || year == "0000"; }
+bool isUnknownYear(std::string_view year) {
+    return year.empty() || year == "0000";
+}
 
 TrackTable buildAlbums(const TrackTable& songs, const AlbumKey& albumKey) {
     TrackTable albums;

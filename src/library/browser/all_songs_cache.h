@@ -18,8 +18,8 @@ public:
     // Reads the file when the cache is stale; a missing file gives no rows.
     const TrackTable& songs(const std::filesystem::path& libraryFolder);
     // Rows whose album (or title) column matches; reads the file when stale.
-    std::vector<int> filter(const std::filesystem::path& libraryFolder, std::size_t column, std::string_view text,
-                            MatchMode mode);
+    std::vector<int> filter(const std::filesystem::path& libraryFolder, std::size_t column,
+                            std::string_view text, MatchMode mode);
     // The collation key of a row's album.
     const std::string& albumKey(int row, const text::LocaleCollator& collator);
 

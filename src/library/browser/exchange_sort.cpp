@@ -60,7 +60,8 @@ void exchangeSort(TrackTable& table, const RowCompare& compare) {
 }
 
 RowCompare byColumnText(std::size_t column) {
-    return [column](const TrackRow& a, const TrackRow& b) { return text::compareOrdinal(a[column], b[column]); };
+    return
+        [column](const TrackRow& a, const TrackRow& b) { return text::compareOrdinal(a[column], b[column]); };
 }
 
 RowCompare byColumnNumber(std::size_t column) {

@@ -17,7 +17,9 @@ namespace kavrel::library::browser {
 
 namespace {
 
-std::size_t index(Panel panel) { return static_cast<std::size_t>(panel) - 1; }
+std::size_t index(Panel panel) {
+    return static_cast<std::size_t>(panel) - 1;
+}
 
 playlist::AddMode addMode(const core::TListOptions& options) {
     if (options.OnDb_E_P)
@@ -44,8 +46,12 @@ bool containsLetter(std::string_view utf8, bool (*isLetter)(char32_t)) {
     return false;
 }
 
-bool cyrillic(char32_t c) { return text::isCyrillicLetter(c); }
-bool latin(char32_t c) { return text::isLatinLetter(c); }
+bool cyrillic(char32_t c) {
+    return text::isCyrillicLetter(c);
+}
+bool latin(char32_t c) {
+    return text::isLatinLetter(c);
+}
 
 } // namespace
 
@@ -66,16 +72,24 @@ std::filesystem::path LibraryBrowser::activeLibraryFolder() const {
 
 const core::TListOptions& LibraryBrowser::options(Panel panel) const {
     switch (panel) {
-    case Panel::Left: return conf_.Left;
-    case Panel::Right: return conf_.Right;
-    case Panel::Albums: return conf_.Albom;
-    case Panel::Songs: break;
+    case Panel::Left:
+        return conf_.Left;
+    case Panel::Right:
+        return conf_.Right;
+    case Panel::Albums:
+        return conf_.Albom;
+    case Panel::Songs:
+        break;
     }
     return conf_.Song;
 }
 
-Panel LibraryBrowser::russianPanel() const { return conf_.Art_Pnl_Orientation == 0 ? Panel::Left : Panel::Right; }
-Panel LibraryBrowser::englishPanel() const { return conf_.Art_Pnl_Orientation == 0 ? Panel::Right : Panel::Left; }
+Panel LibraryBrowser::russianPanel() const {
+    return conf_.Art_Pnl_Orientation == 0 ? Panel::Left : Panel::Right;
+}
+Panel LibraryBrowser::englishPanel() const {
+    return conf_.Art_Pnl_Orientation == 0 ? Panel::Right : Panel::Left;
+}
 
 std::string LibraryBrowser::nameOfItem(Panel panel, int item) const {
     const auto& items = items_[index(panel)];
@@ -101,7 +115,9 @@ void LibraryBrowser::showItems(Panel panel, std::vector<std::string> names, bool
     view_.setScroller(panel, 0, std::max(range, 0));
 }
 
-void LibraryBrowser::clearPanel(Panel panel) { showItems(panel, {}, false); }
+void LibraryBrowser::clearPanel(Panel panel) {
+    showItems(panel, {}, false);
+}
 
 void LibraryBrowser::readArtistList() {
     clearPanel(Panel::Left);
@@ -188,7 +204,9 @@ void LibraryBrowser::orderAlbums() {
     exchangeSort(albums_, byColumnText(conf_.mByAz ? kAlbumNameColumn : kAlbumYearColumn));
 }
 
-void LibraryBrowser::showAlbums() { showItems(Panel::Albums, columnOf(albums_, kAlbumNameColumn), conf_.Albom.Indexin); }
+void LibraryBrowser::showAlbums() {
+    showItems(Panel::Albums, columnOf(albums_, kAlbumNameColumn), conf_.Albom.Indexin);
+}
 
 void LibraryBrowser::showSongs(const TrackTable& rows, SongPanelSource source, bool numbered) {
     songSource_ = source;
@@ -197,16 +215,23 @@ void LibraryBrowser::showSongs(const TrackTable& rows, SongPanelSource source, b
 
 template <class Self> auto& LibraryBrowser::songPanelOf(Self& self) {
     switch (self.songSource_) {
-    case SongPanelSource::AlbumSongs: return self.albumSongs_;
-    case SongPanelSource::Found: return self.foundSongs_;
-    case SongPanelSource::Songs: break;
+    case SongPanelSource::AlbumSongs:
+        return self.albumSongs_;
+    case SongPanelSource::Found:
+        return self.foundSongs_;
+    case SongPanelSource::Songs:
+        break;
     }
     return self.songs_;
 }
 
-const TrackTable& LibraryBrowser::songPanelRows() const { return songPanelOf(*this); }
+const TrackTable& LibraryBrowser::songPanelRows() const {
+    return songPanelOf(*this);
+}
 
-void LibraryBrowser::selectAlbumItem(int item, SelectedBy by) { selectAlbum(nameOfItem(Panel::Albums, item), by); }
+void LibraryBrowser::selectAlbumItem(int item, SelectedBy by) {
+    selectAlbum(nameOfItem(Panel::Albums, item), by);
+}
 
 void LibraryBrowser::albumKey(int selectedItem, ArrowKey key, bool ctrlOrAlt) {
     if (ctrlOrAlt) {
@@ -230,7 +255,8 @@ void LibraryBrowser::selectAlbum(const std::string& name, SelectedBy by) {
     if (!conf_.mByNomSong)
         exchangeSort(albumSongs_, byColumnText(kTitleColumn));
     else
-        exchangeSort(albumSongs_, by == SelectedBy::Mouse ? byColumnNumber(kTrackColumn) : byColumnText(kTrackColumn));
+        exchangeSort(albumSongs_,
+                     by == SelectedBy::Mouse ? byColumnNumber(kTrackColumn) : byColumnText(kTrackColumn));
     showSongs(albumSongs_, SongPanelSource::AlbumSongs, conf_.Song.Indexin);
 }
 
@@ -259,9 +285,14 @@ void LibraryBrowser::sendToPlaylist(Panel panel, int item) {
     const auto mode = addMode(options(panel));
     switch (panel) {
     case Panel::Left:
-    case Panel::Right: send_(rowsOf(songs_), mode); return;
-    case Panel::Albums: send_(rowsOf(albumSongs_), mode); return;
-    case Panel::Songs: break;
+    case Panel::Right:
+        send_(rowsOf(songs_), mode);
+        return;
+    case Panel::Albums:
+        send_(rowsOf(albumSongs_), mode);
+        return;
+    case Panel::Songs:
+        break;
     }
     const auto rows = rowsOf(songPanelRows());
     if (item >= 0 && item < static_cast<int>(rows.size()))

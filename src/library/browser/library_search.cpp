@@ -11,7 +11,14 @@ namespace kavrel::library::browser {
 
 namespace {
 
-enum class Scope { Artist, AlbumInAllLibrary, AlbumInActiveArtist, SongInAllLibrary, SongInActiveArtist, SongInActiveAlbum };
+enum class Scope {
+    Artist,
+    AlbumInAllLibrary,
+    AlbumInActiveArtist,
+    SongInAllLibrary,
+    SongInActiveArtist,
+    SongInActiveAlbum
+};
 
 std::optional<Scope> checkedScope(const core::TConfRecord& conf) {
     if (conf.mArtist)
@@ -29,7 +36,9 @@ std::optional<Scope> checkedScope(const core::TConfRecord& conf) {
     return std::nullopt;
 }
 
-bool isDigit(char32_t c) { return c >= '0' && c <= '9'; }
+bool isDigit(char32_t c) {
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 
@@ -42,12 +51,24 @@ void LibraryBrowser::searchTextChanged(const std::string& text) {
         return;
     const MatchMode mode = conf_.mStartAt ? MatchMode::StartAt : MatchMode::ConsistOf;
     switch (*scope) {
-    case Scope::Artist: searchArtists(text, mode); return;
-    case Scope::AlbumInAllLibrary: searchAlbums(text, mode, true); return;
-    case Scope::AlbumInActiveArtist: searchAlbums(text, mode, false); return;
-    case Scope::SongInAllLibrary: searchSongs(text, mode, true); return;
-    case Scope::SongInActiveArtist: searchSongs(text, mode, false); return;
-    case Scope::SongInActiveAlbum: searchSongsInAlbum(text, mode); return;
+    case Scope::Artist:
+        searchArtists(text, mode);
+        return;
+    case Scope::AlbumInAllLibrary:
+        searchAlbums(text, mode, true);
+        return;
+    case Scope::AlbumInActiveArtist:
+        searchAlbums(text, mode, false);
+        return;
+    case Scope::SongInAllLibrary:
+        searchSongs(text, mode, true);
+        return;
+    case Scope::SongInActiveArtist:
+        searchSongs(text, mode, false);
+        return;
+    case Scope::SongInActiveAlbum:
+        searchSongsInAlbum(text, mode);
+        return;
     }
 }
 

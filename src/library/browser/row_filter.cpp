@@ -11,8 +11,8 @@ namespace {
 constexpr std::size_t kConsistOfLimit = 10000;
 
 std::size_t characterCount(std::string_view utf8) {
-    return static_cast<std::size_t>(
-        std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return static_cast<std::size_t>(std::count_if(
+        utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 } // namespace
@@ -29,7 +29,8 @@ bool matchesLowered(std::string_view loweredColumn, std::string_view loweredText
     return at < kConsistOfLimit || characterCount(loweredColumn.substr(0, at)) < kConsistOfLimit;
 }
 
-std::vector<int> filterRows(const TrackTable& table, std::size_t column, std::string_view text, MatchMode mode) {
+std::vector<int> filterRows(const TrackTable& table, std::size_t column, std::string_view text,
+                            MatchMode mode) {
     std::vector<int> rows;
     const std::string loweredText = text::toLowerCase(text);
     if (loweredText.empty())

@@ -16,7 +16,8 @@ enum class MatchMode { StartAt, ConsistOf };
 bool matchesLowered(std::string_view loweredColumn, std::string_view loweredText, MatchMode mode);
 
 // The matching rows (1-based, in table order).
-std::vector<int> filterRows(const TrackTable& table, std::size_t column, std::string_view text, MatchMode mode);
+std::vector<int> filterRows(const TrackTable& table, std::size_t column, std::string_view text,
+                            MatchMode mode);
 
 // Copies the given rows of `source` into a new table, in the given order.
 TrackTable pickRows(const TrackTable& source, const std::vector<int>& rows);
