@@ -210,6 +210,7 @@ void LibraryBrowser::showAlbums() {
 
 void LibraryBrowser::showSongs(const TrackTable& rows, SongPanelSource source, bool numbered) {
     songSource_ = source;
+    songsNumbered_ = numbered;
     showItems(Panel::Songs, columnOf(rows, kTitleColumn), numbered);
 }
 
@@ -278,7 +279,7 @@ void LibraryBrowser::orderSongsByNumber(bool byNumber) {
     conf_.mByAZsong = !byNumber;
     auto& rows = songPanelOf(*this);
     exchangeSort(rows, byNumber ? byColumnNumber(kTrackColumn) : byColumnText(kTitleColumn));
-    showItems(Panel::Songs, columnOf(rows, kTitleColumn), conf_.Song.Indexin);
+    showItems(Panel::Songs, columnOf(rows, kTitleColumn), songsNumbered_);
 }
 
 void LibraryBrowser::sendToPlaylist(Panel panel, int item) {

@@ -119,6 +119,7 @@ private:
     TrackTable albumSongs_;
     TrackTable foundSongs_; // the song scopes' matches, apart from the artist's songs
     SongPanelSource songSource_ = SongPanelSource::Songs;
+    bool songsNumbered_ = false; // the searches number their matches whatever the option says
     std::string activeArtist_;
     std::string activeAlbum_;
     std::array<std::vector<std::string>, 4> items_;

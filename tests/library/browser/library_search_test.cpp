@@ -101,6 +101,7 @@ TEST(SongSearch, MatchesHaveTheirOwnRows) {
     f.browser().searchTextChanged("m");
     EXPECT_EQ(f.items(Panel::Songs), (Items{"1. Money"}));
     f.browser().orderSongsByNumber(false);
+    EXPECT_EQ(f.items(Panel::Songs), Items{"1. Money"});
     EXPECT_EQ(BrowserFixture::titles(f.browser().songPanelRows()), Items{"Money"});
     f.browser().sendToPlaylist(Panel::Songs, 1);
     EXPECT_EQ(f.sent.size(), 2u) << "no stale row past the matches";
