@@ -5,11 +5,13 @@
 #include "platform/bass/bass.h"
 #include "play_options.h"
 #include "play_session.h"
+#include "playlist_session.h"
 
 #include <atomic>
 #include <csignal>
 #include <exception>
 #include <iostream>
+#include <utility>
 
 namespace {
 
@@ -71,9 +73,20 @@ int main(int argc, char** argv) {
     try {
         if (options.cdInfo)
             return printCdInfo();
-        play::PlaySession session(options, engine::findCdSource(), std::cout, std::cerr);
-        const int status = session.run(interrupted);
-        // Interrupted: the recording so far is complete, but the files were not played to their end.
+        int status = 0;
+        if (options.playlist) {
+            // Read before the device opens, so a list that cannot be played costs nothing.
+            auto list = play::readPlaylistArgument(*options.playlist, std::cerr);
+            if (!list)
+                return 1;
+            play::PlaylistSession session(options, std::move(*list), engine::findCdSource(), std::cout,
+                                          std::cerr);
+            status = session.run(interrupted);
+        } else {
+            play::PlaySession session(options, engine::findCdSource(), std::cout, std::cerr);
+            status = session.run(interrupted);
+        }
+        // Interrupted: the recording so far is complete (and the playlist saved), but not played to its end.
         return interrupted ? 128 + SIGINT : status;
     } catch (const std::exception& e) {
         std::cerr << "kavrel-play: " << e.what() << "\n";

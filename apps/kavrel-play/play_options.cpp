@@ -7,6 +7,9 @@ namespace kavrel::play {
 const char* const kUsage =
     "usage: kavrel-play [--engine BASS] [--volume N] [--eq on|off] [--band K=DB]... [--start-ms MS]\n"
     "                   [--paused] [--out FILE.wav [--fast]] [--events] FILE...\n"
+    "       kavrel-play --playlist FILE.ppl [--repeat one|all] [--quick-play] [--shuffle playlist]\n"
+    "                   [--save FILE.ppl] [--volume N] [--eq on|off] [--band K=DB]... [--paused]\n"
+    "                   [--out FILE.wav [--fast]] [--events]\n"
     "       kavrel-play --cd-info\n"
     "\n"
     "Plays the files one after another. A CD track is the CD drive path followed by Track03.cda\n"
@@ -20,6 +23,13 @@ const char* const kUsage =
     "  --fast          record as fast as the machine allows\n"
     "  --events        print \"play FILE\", \"state S POSITION_MS\" on each change and \"poll S "
     "POSITION_MS\"\n"
+    "  --playlist FILE.ppl  play the playlist from its stored current row and position to its end\n"
+    "  --repeat one|all     repeat the current track, or the whole playlist\n"
+    "  --quick-play    play three short fragments of every track\n"
+    "  --shuffle playlist   play the playlist's rows in random order from the first\n"
+    "  --save FILE.ppl write the playlist, with where it stands, when playing ends or is interrupted\n"
+    "                  (with --events a playlist prints \"row N START_MS FILE\" for each row started and\n"
+    "                  \"end N next M\", \"end N again\" or \"end N stop\" for each track end)\n"
     "  --cd-info       print the CD drive path, the disc id, the track count and each track's length\n";
 
 namespace {
@@ -98,6 +108,27 @@ std::variant<PlayOptions, std::string> parsePlayOptions(const std::vector<std::s
             options.events = true;
         } else if (argument == "--cd-info") {
             options.cdInfo = true;
+        } else if (argument == "--playlist" || argument == "--save") {
+            const auto file = value();
+            if (!file)
+                return missing();
+            (argument == "--playlist" ? options.playlist : options.save) = std::filesystem::path(*file);
+        } else if (argument == "--repeat") {
+            const auto text = value();
+            if (!text)
+                return missing();
+            if (*text != "one" && *text != "all")
+                return "--repeat takes one or all, not \"" + std::string(*text) + "\"";
+            options.repeat = *text == "one" ? RepeatMode::One : RepeatMode::All;
+        } else if (argument == "--quick-play") {
+            options.quickPlay = true;
+        } else if (argument == "--shuffle") {
+            const auto text = value();
+            if (!text)
+                return missing();
+            if (*text != "playlist")
+                return "--shuffle takes playlist, not \"" + std::string(*text) + "\"";
+            options.shufflePlaylist = true;
         } else if (argument == "--") {
             for (++i; i < arguments.size(); ++i)
                 options.files.emplace_back(arguments[i]);
@@ -111,6 +142,16 @@ std::variant<PlayOptions, std::string> parsePlayOptions(const std::vector<std::s
         return options;
     if (options.fast && !options.out)
         return std::string("--fast needs --out FILE.wav");
+    if (options.playlist) {
+        if (!options.files.empty())
+            return std::string("--playlist plays the list alone; give no files with it");
+        if (options.startMs != 0)
+            return std::string(
+                "--start-ms cannot be used with --playlist, which starts where the list stands");
+        return options;
+    }
+    if (options.repeat != RepeatMode::Off || options.quickPlay || options.shufflePlaylist || options.save)
+        return std::string("--repeat, --quick-play, --shuffle and --save need --playlist FILE.ppl");
     if (options.files.empty())
         return std::string("no file to play");
     return options;

@@ -10,6 +10,8 @@
 
 namespace kavrel::play {
 
+enum class RepeatMode { Off, One, All };
+
 struct PlayOptions {
     std::string engine = "BASS";
     int volume = 1000;
@@ -24,6 +26,12 @@ struct PlayOptions {
     bool cdInfo = false;
     bool help = false;
     std::vector<std::string> files;
+    // Playlist mode: plays a ".ppl" list instead of the files.
+    std::optional<std::filesystem::path> playlist;
+    RepeatMode repeat = RepeatMode::Off;
+    bool quickPlay = false;
+    bool shufflePlaylist = false;
+    std::optional<std::filesystem::path> save;
 
     bool equalizerOn() const { return equalizer.value_or(!bands.empty()); }
 };

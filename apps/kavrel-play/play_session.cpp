@@ -2,27 +2,12 @@
 
 #include "engine/cd_drive.h"
 #include "engine/file_kind.h"
+#include "engine_setup.h"
 #include "input_lines.h"
 
 #include <filesystem>
 
 namespace kavrel::play {
-
-namespace {
-
-audio::EngineOptions outputFor(const PlayOptions& options) {
-    audio::EngineOptions output;
-    if (!options.out)
-        return output;
-    output.sink = audio::SinkKind::Capture;
-    output.capture.pacing =
-        options.fast ? audio::CapturePacing::AsFastAsPossible : audio::CapturePacing::RealTime;
-    output.capture.keepInMemory = false;
-    output.capture.wavFile = options.out;
-    return output;
-}
-
-} // namespace
 
 PlaySession::PlaySession(const PlayOptions& options, const std::string& cdSource, std::ostream& out,
                          std::ostream& err)
@@ -32,14 +17,7 @@ PlaySession::PlaySession(const PlayOptions& options, const std::string& cdSource
 PlaySession::~PlaySession() = default;
 
 int PlaySession::run(const std::atomic<bool>& interrupted) {
-    facade_.SelectEngine(options_.engine);
-    facade_.SetVolume(options_.volume);
-    for (const auto& [band, gain] : options_.bands)
-        facade_.SetBandGainAlways(band, gain);
-    if (options_.equalizerOn())
-        facade_.EqualizerOn();
-    else
-        facade_.EqualizerOff();
+    configureFacade(facade_, options_);
 
     sync_ = std::make_unique<engine::TEngineSync>(facade_, shared_, *this, loop_);
     if (startFrom(0)) {

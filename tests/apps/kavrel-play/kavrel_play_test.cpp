@@ -1,5 +1,6 @@
 // kavrel-play run as a process, recording into WAV files so that no test touches an audio device.
 #include "platform/bass/audio_rig.h"
+#include "playlist/ppl_file.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -48,6 +49,24 @@ protected:
     TempDir dir;
     std::filesystem::path wav = dir / "out.wav";
 };
+
+// A ".ppl" file as the player writes it: current row, play state and position in seconds, then one
+// tagged song line per fixture.
+std::filesystem::path writePlaylist(const std::filesystem::path& file, int currentRow, int positionSeconds,
+                                    const std::vector<std::pair<std::string, int>>& tracks) {
+    std::string text = "KavrelPlayListFile&$$$!@@#!(&*&#^@%%@\r\nNoEmptyPlayList\r\n" +
+                       std::to_string(currentRow) + "\r\n1\r\n" + std::to_string(positionSeconds) + "\r\n";
+    int n = 0;
+    for (const auto& [name, ms] : tracks) {
+        ++n;
+        text += "Artist " + std::to_string(n) + " endart Album endalb Title " + std::to_string(n) +
+                " endtit 2001 endyer Blues endgen " + std::to_string(n) + " endtrk 128 endbit " +
+                std::to_string(ms) + " enddur 44100 endsmr Stereo endchm " + engineFixture(name).string() +
+                " endPth 32000 endfln \r\n";
+    }
+    writeFile(file, text);
+    return file;
+}
 
 TEST_F(KavrelPlayTest, RecordsTheFilesOneAfterAnotherAndReportsEvents) {
     const Outcome run =
@@ -117,6 +136,43 @@ TEST_F(KavrelPlayTest, AnInterruptEndsWithACompleteRecording) {
     EXPECT_NEAR(zeroCrossingFrequency(left), 440.0, 2.0);
 }
 
+TEST_F(KavrelPlayTest, PlaysAPlaylistFromItsStoredRowAndSavesItWhenItEnds) {
+    const auto list = writePlaylist(dir / "in.ppl", 2, 1,
+                                    {{"tone_1k.mp3", 2038}, {"two_tones.mp3", 2038}, {"tone_1k.ogg", 2000}});
+    const auto saved = dir / "saved.ppl";
+    const Outcome run = play("--playlist " + quoted(list) + " --out " + quoted(wav) +
+                             " --fast --events --save " + quoted(saved));
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "row 2 1000 " + engineFixture("two_tones.mp3").string() + "\nend 2 next 3\nrow 3 0 " +
+                           engineFixture("tone_1k.ogg").string() + "\nend 3 stop\n");
+    EXPECT_NEAR(static_cast<double>(wavLeft(wav).size()) / AudioRig::kRate, 1.038 + 2.0, 0.05)
+        << "the stored row from its stored second, then the last row";
+
+    const auto original = playlist::readPlaylistFile(list);
+    const auto reread = playlist::readPlaylistFile(saved);
+    ASSERT_TRUE(original && reread);
+    EXPECT_EQ(reread->Rows, original->Rows);
+    EXPECT_EQ(reread->CurrentIndex, 0) << "played to its end";
+    EXPECT_EQ(reread->PlayState, playlist::kStopped);
+}
+
+TEST_F(KavrelPlayTest, AnInterruptedPlaylistIsSavedWhereItStood) {
+    const auto list = writePlaylist(dir / "in.ppl", 2, 10, {{"tone_1k.ogg", 2000}, {"long_tone.ogg", 35000}});
+    const auto saved = dir / "saved.ppl";
+    const std::string command = "'" + std::string(KAVREL_PLAY) + "' --playlist " + quoted(list) + " --out " +
+                                quoted(wav) + " --repeat all --save " + quoted(saved) +
+                                " < /dev/null > /dev/null & sleep 1.5; kill -INT $!; wait $!";
+    const int status = std::system(command.c_str());
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 130);
+    const auto reread = playlist::readPlaylistFile(saved);
+    ASSERT_TRUE(reread);
+    EXPECT_EQ(reread->Count(), 2);
+    EXPECT_EQ(reread->CurrentIndex, 2);
+    EXPECT_EQ(reread->PlayState, playlist::kPlaying);
+    EXPECT_GE(reread->Position, 11000);
+    EXPECT_LE(reread->Position, 13000);
+}
+
 TEST_F(KavrelPlayTest, ErrorsAreClearAndExitNonZero) {
     writeFile(dir / "notes.ogg", "not audio");
     const std::string tone = quoted(engineFixture("tone_1k.ogg"));
@@ -130,6 +186,10 @@ TEST_F(KavrelPlayTest, ErrorsAreClearAndExitNonZero) {
         {"--engine FMOD " + tone, "kavrel-play: the engine \"FMOD\" is not available (available: BASS)\n"},
         {"--out " + quoted(dir / "no/such/folder/x.wav") + " --fast " + tone, "kavrel-play: "},
         {"--cd-info", "kavrel-play: no audio disc in " + (dir / "none.cue").string() + "\n"},
+        {"--out " + quoted(wav) + " --fast --playlist " + quoted(dir / "missing.ppl"),
+         "kavrel-play: " + (dir / "missing.ppl").string() + ": no such file\n"},
+        {"--out " + quoted(wav) + " --fast --playlist " + quoted(dir / "notes.ogg"),
+         "kavrel-play: " + (dir / "notes.ogg").string() + ": not a playlist, or an empty one\n"},
     };
     for (const auto& [arguments, message] : cases) {
         const Outcome run = play(arguments, "KAVREL_CD_DEVICE=" + quoted(dir / "none.cue"));

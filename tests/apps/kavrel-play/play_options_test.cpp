@@ -23,6 +23,15 @@ TEST(PlayOptions, ReadsEveryOption) {
     EXPECT_EQ(options.out, std::filesystem::path("x.wav"));
     EXPECT_EQ(options.files, (std::vector<std::string>{"a.mp3", "--odd.ogg"}));
 
+    const auto listed = parse({"--playlist", "in.ppl", "--repeat", "all", "--quick-play", "--shuffle",
+                               "playlist", "--save", "out.ppl"});
+    ASSERT_TRUE(std::holds_alternative<PlayOptions>(listed)) << std::get<std::string>(listed);
+    const auto& playlistOptions = std::get<PlayOptions>(listed);
+    EXPECT_EQ(playlistOptions.playlist, std::filesystem::path("in.ppl"));
+    EXPECT_EQ(playlistOptions.repeat, RepeatMode::All);
+    EXPECT_TRUE(playlistOptions.quickPlay && playlistOptions.shufflePlaylist);
+    EXPECT_EQ(playlistOptions.save, std::filesystem::path("out.ppl"));
+
     const auto off = parse({"--band", "3=12", "--eq", "off", "a.mp3"});
     EXPECT_FALSE(std::get<PlayOptions>(off).equalizerOn());
 }
@@ -40,6 +49,13 @@ TEST(PlayOptions, RefusesBadCommandLinesWithAReason) {
         {{"--fast", "a.mp3"}, "--fast needs --out FILE.wav"},
         {{"a.mp3", "--out"}, "--out needs a value"},
         {{"--loud", "a.mp3"}, "unknown option --loud"},
+        {{"--playlist", "a.ppl", "b.mp3"}, "--playlist plays the list alone; give no files with it"},
+        {{"--playlist", "a.ppl", "--start-ms", "5"},
+         "--start-ms cannot be used with --playlist, which starts where the list stands"},
+        {{"--playlist", "a.ppl", "--repeat", "twice"}, "--repeat takes one or all, not \"twice\""},
+        {{"--playlist", "a.ppl", "--shuffle", "library"}, "--shuffle takes playlist, not \"library\""},
+        {{"--save", "b.ppl", "a.mp3"},
+         "--repeat, --quick-play, --shuffle and --save need --playlist FILE.ppl"},
     };
     for (const auto& [arguments, message] : cases) {
         const auto parsed = parse(arguments);
