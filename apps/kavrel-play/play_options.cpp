@@ -23,13 +23,13 @@ const char* const kUsage =
     "  --fast          record as fast as the machine allows\n"
     "  --events        print \"play FILE\", \"state S POSITION_MS\" on each change and \"poll S "
     "POSITION_MS\"\n"
+    "                  (a playlist prints \"row N START_MS FILE\" for each row started and\n"
+    "                  \"end N next M\", \"end N again\" or \"end N stop\" for each track end)\n"
     "  --playlist FILE.ppl  play the playlist from its stored current row and position to its end\n"
     "  --repeat one|all     repeat the current track, or the whole playlist\n"
-    "  --quick-play    play three short fragments of every track\n"
+    "  --quick-play         play three short fragments of every track\n"
     "  --shuffle playlist   play the playlist's rows in random order from the first\n"
-    "  --save FILE.ppl write the playlist, with where it stands, when playing ends or is interrupted\n"
-    "                  (with --events a playlist prints \"row N START_MS FILE\" for each row started and\n"
-    "                  \"end N next M\", \"end N again\" or \"end N stop\" for each track end)\n"
+    "  --save FILE.ppl      write the playlist, with where it stands, when playing ends or is interrupted\n"
     "  --cd-info       print the CD drive path, the disc id, the track count and each track's length\n";
 
 namespace {
