@@ -10,11 +10,11 @@ bool isUnknownYear(std::string_view year) {
     return year.empty() || year == "0000";
 }
 
-TrackTable buildAlbums(const TrackTable& songs, const AlbumKey& albumKey) {
+TrackTable buildAlbums(int songCount, const SongRowAt& songAt, const AlbumKey& albumKey) {
     TrackTable albums;
-    std::unordered_map<std::string, int> rowOfKey;
-    for (int song = 1; song <= songs.Count(); ++song) {
-        const TrackRow& row = songs[song];
+    std::unordered_map<std::string_view, int> rowOfKey;
+    for (int song = 1; song <= songCount; ++song) {
+        const TrackRow& row = songAt(song);
         const auto [found, added] = rowOfKey.try_emplace(albumKey(song), albums.Count() + 1);
         if (added) {
             TrackRow& album = albums.append();
@@ -28,7 +28,17 @@ TrackTable buildAlbums(const TrackTable& songs, const AlbumKey& albumKey) {
 }
 
 TrackTable buildAlbums(const TrackTable& songs, const text::LocaleCollator& collator) {
-    return buildAlbums(songs, [&](int song) { return collator.sortKey(songs[song][kAlbumColumn]); });
+    // An album's songs usually spell it alike: one collation key per spelling.
+    std::unordered_map<std::string, std::string> keyOfName;
+    return buildAlbums(
+        songs.Count(), [&](int song) -> const TrackRow& { return songs[song]; },
+        [&](int song) -> std::string_view {
+            const std::string& name = songs[song][kAlbumColumn];
+            auto [found, added] = keyOfName.try_emplace(name);
+            if (added)
+                found->second = collator.sortKey(name);
+            return found->second;
+        });
 }
 
 } // namespace kavrel::library::browser

@@ -12,12 +12,15 @@ namespace kavrel::library::browser {
 inline constexpr std::size_t kAlbumNameColumn = 1;
 inline constexpr std::size_t kAlbumYearColumn = 2;
 
-// The comparison key of a song row's album; equal keys mean the same album.
-using AlbumKey = std::function<std::string(int songRow)>;
+// The comparison key of a song row's album; equal keys mean the same album. The key stays valid until
+// the albums are built.
+using AlbumKey = std::function<std::string_view(int songRow)>;
+// Song row n (1-based) of the songs the albums are built from.
+using SongRowAt = std::function<const TrackRow&(int songRow)>;
 
 // Albums are told apart by `albumKey`; an album whose year is still unknown ("0000" or empty) takes the
 // year of its next song.
-TrackTable buildAlbums(const TrackTable& songs, const AlbumKey& albumKey);
+TrackTable buildAlbums(int songCount, const SongRowAt& songAt, const AlbumKey& albumKey);
 // The same, comparing album names with the collator (locale-aware, ignoring case).
 TrackTable buildAlbums(const TrackTable& songs, const text::LocaleCollator& collator);
 

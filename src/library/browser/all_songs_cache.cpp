@@ -12,18 +12,18 @@ void AllSongsCache::invalidate() {
     albumKeys_.clear();
 }
 
-const TrackTable& AllSongsCache::songs(const std::filesystem::path& libraryFolder) {
+std::shared_ptr<const TrackTable> AllSongsCache::songs(const std::filesystem::path& libraryFolder) {
     if (!songs_) {
-        songs_.emplace();
+        songs_ = std::make_shared<TrackTable>();
         readSongFile(libraryFile(libraryFolder, kAllSongsFile), *songs_);
         albumKeys_.assign(static_cast<std::size_t>(songs_->Count()), std::nullopt);
     }
-    return *songs_;
+    return songs_;
 }
 
 std::vector<int> AllSongsCache::filter(const std::filesystem::path& libraryFolder, std::size_t column,
                                        std::string_view text, MatchMode mode) {
-    const TrackTable& table = songs(libraryFolder);
+    const TrackTable& table = *songs(libraryFolder);
     auto& lowered = column == kAlbumColumn ? albums_ : titles_;
     if (!lowered)
         lowered.emplace(table, column);

@@ -2,6 +2,7 @@
 // Every song of the active library ("allsong.pft"), read on first use and kept until the artist panels
 // are refilled. The lower-cased columns and album keys the search needs are computed once per read.
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,7 +17,7 @@ class AllSongsCache {
 public:
     void invalidate();
     // Reads the file when the cache is stale; a missing file gives no rows.
-    const TrackTable& songs(const std::filesystem::path& libraryFolder);
+    std::shared_ptr<const TrackTable> songs(const std::filesystem::path& libraryFolder);
     // Rows whose album (or title) column matches; reads the file when stale.
     std::vector<int> filter(const std::filesystem::path& libraryFolder, std::size_t column,
                             std::string_view text, MatchMode mode);
@@ -24,7 +25,7 @@ public:
     const std::string& albumKey(int row, const text::LocaleCollator& collator);
 
 private:
-    std::optional<TrackTable> songs_;
+    std::shared_ptr<TrackTable> songs_;
     std::optional<LoweredColumn> albums_;
     std::optional<LoweredColumn> titles_;
     std::vector<std::optional<std::string>> albumKeys_; // [row - 1]

@@ -13,7 +13,7 @@ namespace kavrel::library::browser {
 namespace {
 
 // The permutation the exchange sort makes, run on integer ranks so each step is cheap.
-std::vector<int> exchangeOrder(const std::vector<int>& ranks) {
+std::vector<int> exchangeOrderOfRanks(const std::vector<int>& ranks) {
     std::vector<int> order(ranks.size());
     std::iota(order.begin(), order.end(), 0);
     const std::size_t n = order.size();
@@ -26,34 +26,36 @@ std::vector<int> exchangeOrder(const std::vector<int>& ranks) {
 
 } // namespace
 
-void exchangeSort(TrackTable& table, const RowCompare& compare) {
-    const int count = table.Count();
-    if (count < 2)
-        return;
-    std::vector<int> sorted(static_cast<std::size_t>(count));
+std::vector<int> exchangeOrder(int count, const IndexCompare& compare) {
+    std::vector<int> sorted(static_cast<std::size_t>(std::max(count, 0)));
     std::iota(sorted.begin(), sorted.end(), 1);
-    std::stable_sort(sorted.begin(), sorted.end(),
-                     [&](int a, int b) { return compare(table[a], table[b]) < 0; });
+    std::stable_sort(sorted.begin(), sorted.end(), [&](int a, int b) { return compare(a, b) < 0; });
 
     bool equalKeys = false;
     for (std::size_t i = 1; i < sorted.size() && !equalKeys; ++i)
-        equalKeys = compare(table[sorted[i - 1]], table[sorted[i]]) == 0;
-    if (equalKeys) {
-        std::vector<int> ranks(static_cast<std::size_t>(count));
-        int rank = 0;
-        for (std::size_t i = 0; i < sorted.size(); ++i) {
-            if (i > 0 && compare(table[sorted[i - 1]], table[sorted[i]]) != 0)
-                ++rank;
-            ranks[static_cast<std::size_t>(sorted[i] - 1)] = rank;
-        }
-        sorted = exchangeOrder(ranks);
-        for (int& row : sorted)
-            ++row;
+        equalKeys = compare(sorted[i - 1], sorted[i]) == 0;
+    if (!equalKeys)
+        return sorted;
+    std::vector<int> ranks(sorted.size());
+    int rank = 0;
+    for (std::size_t i = 0; i < sorted.size(); ++i) {
+        if (i > 0 && compare(sorted[i - 1], sorted[i]) != 0)
+            ++rank;
+        ranks[static_cast<std::size_t>(sorted[i] - 1)] = rank;
     }
+    sorted = exchangeOrderOfRanks(ranks);
+    for (int& row : sorted)
+        ++row;
+    return sorted;
+}
 
+void exchangeSort(TrackTable& table, const RowCompare& compare) {
+    const int count = table.Count();
+    const std::vector<int> order =
+        exchangeOrder(count, [&](int a, int b) { return compare(table[a], table[b]); });
     std::vector<TrackRow> rows;
-    rows.reserve(sorted.size());
-    for (const int row : sorted)
+    rows.reserve(order.size());
+    for (const int row : order)
         rows.push_back(std::move(table[row]));
     for (int row = 1; row <= count; ++row)
         table[row] = std::move(rows[static_cast<std::size_t>(row - 1)]);

@@ -182,10 +182,21 @@ void LibraryBrowser::artistKey(Panel panel, int selectedItem, ArrowKey key, bool
     selectArtistItem(panel, item);
 }
 
+const TrackTable& LibraryBrowser::songs() const {
+    if (pendingSongs_) {
+        songs_.clear();
+        for (int row = 1; row <= pendingSongs_->Count(); ++row)
+            songs_.append() = (*pendingSongs_)[row];
+        pendingSongs_.reset();
+    }
+    return songs_;
+}
+
 void LibraryBrowser::selectArtist(const std::string& name) {
     activeArtist_ = name;
     activeAlbum_.clear();
     albumSongs_.clear();
+    pendingSongs_.reset();
     songs_.clear();
     if (const std::string file = findArtistFile(artists_, name); !file.empty())
         readSongFile(libraryFile(activeLibraryFolder(), file), songs_);
@@ -197,7 +208,7 @@ void LibraryBrowser::selectArtist(const std::string& name) {
 void LibraryBrowser::showAlbumsAndSongs() {
     orderAlbums();
     showAlbums();
-    showSongs(songs_, SongPanelSource::Songs, conf_.Song.Indexin);
+    showSongs(SongPanelSource::Songs, conf_.Song.Indexin);
 }
 
 void LibraryBrowser::orderAlbums() {
@@ -208,26 +219,46 @@ void LibraryBrowser::showAlbums() {
     showItems(Panel::Albums, columnOf(albums_, kAlbumNameColumn), conf_.Albom.Indexin);
 }
 
-void LibraryBrowser::showSongs(const TrackTable& rows, SongPanelSource source, bool numbered) {
+void LibraryBrowser::showSongs(SongPanelSource source, bool numbered) {
     songSource_ = source;
     songsNumbered_ = numbered;
-    showItems(Panel::Songs, columnOf(rows, kTitleColumn), numbered);
+    std::vector<std::string> titles;
+    const int count = songPanelCount();
+    titles.reserve(static_cast<std::size_t>(count));
+    for (int row = 1; row <= count; ++row)
+        titles.push_back(songPanelRow(row)[kTitleColumn]);
+    showItems(Panel::Songs, std::move(titles), numbered);
 }
 
-template <class Self> auto& LibraryBrowser::songPanelOf(Self& self) {
-    switch (self.songSource_) {
+int LibraryBrowser::songPanelCount() const {
+    switch (songSource_) {
     case SongPanelSource::AlbumSongs:
-        return self.albumSongs_;
+        return albumSongs_.Count();
     case SongPanelSource::Found:
-        return self.foundSongs_;
+        return foundSongs_.Count();
     case SongPanelSource::Songs:
         break;
     }
-    return self.songs_;
+    return pendingSongs_ ? pendingSongs_->Count() : songs_.Count();
 }
 
-const TrackTable& LibraryBrowser::songPanelRows() const {
-    return songPanelOf(*this);
+const TrackRow& LibraryBrowser::songPanelRow(int row) const {
+    switch (songSource_) {
+    case SongPanelSource::AlbumSongs:
+        return albumSongs_[row];
+    case SongPanelSource::Found:
+        return foundSongs_[row];
+    case SongPanelSource::Songs:
+        break;
+    }
+    return pendingSongs_ ? (*pendingSongs_)[row] : songs_[row];
+}
+
+TrackTable LibraryBrowser::songPanelRows() const {
+    TrackTable rows;
+    for (int row = 1; row <= songPanelCount(); ++row)
+        rows.append() = songPanelRow(row);
+    return rows;
 }
 
 void LibraryBrowser::selectAlbumItem(int item, SelectedBy by) {
@@ -250,15 +281,16 @@ void LibraryBrowser::selectAlbum(const std::string& name, SelectedBy by) {
     activeAlbum_ = name;
     albumSongs_.clear();
     // The same comparison that grouped the albums, so every song of a listed album is reachable.
-    for (int row = 1; row <= songs_.Count(); ++row)
-        if (collator_.equal(songs_[row][kAlbumColumn], name))
-            albumSongs_.append() = songs_[row];
+    const TrackTable& artistRows = songs();
+    for (int row = 1; row <= artistRows.Count(); ++row)
+        if (collator_.equal(artistRows[row][kAlbumColumn], name))
+            albumSongs_.append() = artistRows[row];
     if (!conf_.mByNomSong)
         exchangeSort(albumSongs_, byColumnText(kTitleColumn));
     else
         exchangeSort(albumSongs_,
                      by == SelectedBy::Mouse ? byColumnNumber(kTrackColumn) : byColumnText(kTrackColumn));
-    showSongs(albumSongs_, SongPanelSource::AlbumSongs, conf_.Song.Indexin);
+    showSongs(SongPanelSource::AlbumSongs, conf_.Song.Indexin);
 }
 
 void LibraryBrowser::orderAlbumsByYear(bool byYear) {
@@ -277,9 +309,20 @@ void LibraryBrowser::orderSongsByNumber(bool byNumber) {
         return;
     conf_.mByNomSong = byNumber;
     conf_.mByAZsong = !byNumber;
-    auto& rows = songPanelOf(*this);
-    exchangeSort(rows, byNumber ? byColumnNumber(kTrackColumn) : byColumnText(kTitleColumn));
-    showItems(Panel::Songs, columnOf(rows, kTitleColumn), songsNumbered_);
+    const RowCompare compare = byNumber ? byColumnNumber(kTrackColumn) : byColumnText(kTitleColumn);
+    switch (songSource_) {
+    case SongPanelSource::AlbumSongs:
+        exchangeSort(albumSongs_, compare);
+        break;
+    case SongPanelSource::Found:
+        foundSongs_.sort(compare);
+        break;
+    case SongPanelSource::Songs:
+        songs();
+        exchangeSort(songs_, compare);
+        break;
+    }
+    showSongs(songSource_, songsNumbered_);
 }
 
 void LibraryBrowser::sendToPlaylist(Panel panel, int item) {
@@ -287,7 +330,7 @@ void LibraryBrowser::sendToPlaylist(Panel panel, int item) {
     switch (panel) {
     case Panel::Left:
     case Panel::Right:
-        send_(rowsOf(songs_), mode);
+        send_(rowsOf(songs()), mode);
         return;
     case Panel::Albums:
         send_(rowsOf(albumSongs_), mode);
@@ -295,9 +338,8 @@ void LibraryBrowser::sendToPlaylist(Panel panel, int item) {
     case Panel::Songs:
         break;
     }
-    const auto rows = rowsOf(songPanelRows());
-    if (item >= 0 && item < static_cast<int>(rows.size()))
-        send_(rows.subspan(static_cast<std::size_t>(item), 1), mode);
+    if (item >= 0 && item < songPanelCount())
+        send_(std::span(&songPanelRow(item + 1), 1), mode);
 }
 
 void LibraryBrowser::switchLibrary(int x, int width) {
@@ -336,8 +378,7 @@ SongChoice LibraryBrowser::selectLibrarySongs(SongSet set, double share) {
 }
 
 void LibraryBrowser::hoverSong(int item) {
-    const TrackTable& rows = songPanelRows();
-    const int row = item >= 0 && item < rows.Count() ? item + 1 : -1;
+    const int row = item >= 0 && item < songPanelCount() ? item + 1 : -1;
     if (row == hintedRow_)
         return;
     hintedRow_ = row;
@@ -345,7 +386,7 @@ void LibraryBrowser::hoverSong(int item) {
         view_.setSongHint({});
         return;
     }
-    const TrackRow& song = rows[row];
+    const TrackRow& song = songPanelRow(row);
     view_.setSongHint(song[kArtistColumn] + " - " + song[kAlbumColumn] + " - " + song[kTitleColumn] + " - " +
                       text::formatDuration(std::string_view(song[kDurationColumn])) + " - " +
                       song[kBitRateColumn] + " kbps");

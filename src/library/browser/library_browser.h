@@ -5,6 +5,7 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "core/conf_record.h"
 #include "library/browser/all_songs_cache.h"
 #include "library/browser/browser_view.h"
+#include "library/browser/found_songs.h"
 #include "library/browser/row_filter.h"
 #include "library/library_tables.h"
 #include "platform/fs/program_folder.h"
@@ -69,15 +71,17 @@ public:
 
     // LibrarySource
     bool artistSelected() const override { return !activeArtist_.empty(); }
-    std::span<const TrackRow> artistSongs() const override { return rowsOf(songs_); }
+    std::span<const TrackRow> artistSongs() const override { return rowsOf(songs()); }
     std::span<const TrackRow> albumSongs() const override { return rowsOf(albumSongs_); }
     std::vector<TrackRow> allSongs() const override;
 
     const TrackTable& artists() const { return artists_; }
-    const TrackTable& songs() const { return songs_; }
+    // The selected artist's songs, or what a search put in their place.
+    const TrackTable& songs() const;
     const TrackTable& albums() const { return albums_; }
     const TrackTable& albumSongTable() const { return albumSongs_; }
-    const TrackTable& songPanelRows() const;
+    // The rows the song panel shows, in its order.
+    TrackTable songPanelRows() const;
     const std::string& activeArtist() const { return activeArtist_; }
     const std::string& activeAlbum() const { return activeAlbum_; }
 
@@ -85,8 +89,9 @@ private:
     enum class SongPanelSource { Songs, AlbumSongs, Found };
 
     static std::span<const TrackRow> rowsOf(const TrackTable& table);
-    // The table the song panel shows, const or not as `self` is.
-    template <class Self> static auto& songPanelOf(Self& self);
+    int songPanelCount() const;
+    // 1-based.
+    const TrackRow& songPanelRow(int row) const;
     std::filesystem::path activeLibraryFolder() const;
     const core::TListOptions& options(Panel panel) const;
     Panel russianPanel() const;
@@ -98,7 +103,7 @@ private:
     void clearPanel(Panel panel);
     void orderAlbums();
     void showAlbums();
-    void showSongs(const TrackTable& rows, SongPanelSource source, bool numbered);
+    void showSongs(SongPanelSource source, bool numbered);
     void showAlbumsAndSongs();
 
     void searchArtists(const std::string& text, MatchMode mode);
@@ -114,10 +119,13 @@ private:
     text::LocaleCollator collator_;
 
     TrackTable artists_;
-    TrackTable songs_;
+    // A search over the whole library replaces the songs with its matches; they are copied out of the
+    // all-songs table only when something needs them as a table, not at every keystroke.
+    mutable TrackTable songs_;
+    mutable std::optional<FoundSongs> pendingSongs_;
     TrackTable albums_;
     TrackTable albumSongs_;
-    TrackTable foundSongs_; // the song scopes' matches, apart from the artist's songs
+    FoundSongs foundSongs_; // the song scopes' matches, apart from the artist's songs
     SongPanelSource songSource_ = SongPanelSource::Songs;
     bool songsNumbered_ = false; // the searches number their matches whatever the option says
     std::string activeArtist_;

@@ -97,13 +97,20 @@ void LibraryBrowser::searchArtists(const std::string& text, MatchMode mode) {
 void LibraryBrowser::searchAlbums(const std::string& text, MatchMode mode, bool allLibrary) {
     if (allLibrary) {
         const auto folder = activeLibraryFolder();
-        const std::vector<int> rows = allSongs_.filter(folder, kAlbumColumn, text, mode);
-        songs_ = pickRows(allSongs_.songs(folder), rows);
-        albums_ = buildAlbums(songs_, [&](int song) {
-            return allSongs_.albumKey(rows[static_cast<std::size_t>(song - 1)], collator_);
-        });
+        std::vector<int> rows = allSongs_.filter(folder, kAlbumColumn, text, mode);
+        albums_ = buildAlbums(
+            static_cast<int>(rows.size()),
+            [&](int song) -> const TrackRow& {
+                return (*allSongs_.songs(folder))[rows[static_cast<std::size_t>(song - 1)]];
+            },
+            [&](int song) -> std::string_view {
+                return allSongs_.albumKey(rows[static_cast<std::size_t>(song - 1)], collator_);
+            });
+        songs_.clear();
+        pendingSongs_ = FoundSongs(allSongs_.songs(folder), std::move(rows));
     } else {
-        songs_ = pickRows(songs_, filterRows(songs_, kAlbumColumn, text, mode));
+        const TrackTable& artistRows = songs();
+        songs_ = pickRows(artistRows, filterRows(artistRows, kAlbumColumn, text, mode));
         albums_ = buildAlbums(songs_, collator_);
     }
     albumSongs_.clear();
@@ -113,24 +120,25 @@ void LibraryBrowser::searchAlbums(const std::string& text, MatchMode mode, bool 
 void LibraryBrowser::searchSongs(const std::string& text, MatchMode mode, bool allLibrary) {
     if (allLibrary) {
         const auto folder = activeLibraryFolder();
-        foundSongs_ = pickRows(allSongs_.songs(folder), allSongs_.filter(folder, kTitleColumn, text, mode));
+        foundSongs_ = FoundSongs(allSongs_.songs(folder), allSongs_.filter(folder, kTitleColumn, text, mode));
         albumSongs_.clear();
         clearPanel(Panel::Albums);
         view_.setScroller(Panel::Albums, 0, 0);
     } else {
-        foundSongs_ = pickRows(songs_, filterRows(songs_, kTitleColumn, text, mode));
+        const TrackTable& artistRows = songs();
+        foundSongs_ = FoundSongs(std::make_shared<TrackTable>(artistRows),
+                                 filterRows(artistRows, kTitleColumn, text, mode));
     }
-    showSongs(foundSongs_, SongPanelSource::Found, true);
+    showSongs(SongPanelSource::Found, true);
 }
 
 void LibraryBrowser::searchSongsInAlbum(const std::string& text, MatchMode mode) {
-    if (text.empty()) {
-        foundSongs_ = pickRows(songs_, filterRows(songs_, kAlbumColumn, activeAlbum_, mode));
-    } else {
-        const TrackTable titles = pickRows(songs_, filterRows(songs_, kTitleColumn, text, mode));
-        foundSongs_ = pickRows(titles, filterRows(titles, kAlbumColumn, activeAlbum_, mode));
-    }
-    showSongs(foundSongs_, SongPanelSource::Found, true);
+    const TrackTable& artistRows = songs();
+    auto titles = std::make_shared<TrackTable>(
+        text.empty() ? artistRows : pickRows(artistRows, filterRows(artistRows, kTitleColumn, text, mode)));
+    std::vector<int> rows = filterRows(*titles, kAlbumColumn, activeAlbum_, mode);
+    foundSongs_ = FoundSongs(std::move(titles), std::move(rows));
+    showSongs(SongPanelSource::Found, true);
 }
 
 } // namespace kavrel::library::browser

@@ -72,6 +72,9 @@ TEST(AlbumSearch, AllLibraryAndActiveArtistNarrow) {
     f.browser().searchTextChanged("AR");
     EXPECT_EQ(f.items(Panel::Albums), (Items{"Paranoid", "Arrival"}));
     EXPECT_EQ(f.items(Panel::Songs), (Items{"Dancing Queen", "Money", "Iron Man"}));
+    f.browser().selectAlbum("Arrival", SelectedBy::Mouse);
+    EXPECT_EQ(f.items(Panel::Songs), (Items{"Money", "Dancing Queen"}));
+    EXPECT_EQ(f.browser().artistSongs().size(), 3u);
 
     f.browser().selectArtist("ABBA");
     f.scope(&core::TConfRecord::mAlbomInActivArtist);

@@ -1,0 +1,160 @@
+// A keystroke of the "In All Library" searches over 100,000 songs, and selecting an artist with 2,000
+// songs: the work between the key and the refilled panels.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "library/browser/library_browser.h"
+#include "library/song_line.h"
+
+namespace {
+
+using namespace kavrel;
+using namespace kavrel::library;
+using namespace kavrel::library::browser;
+
+constexpr int kSongs = 100'000;
+constexpr int kBigArtistSongs = 2'000;
+constexpr int kArtists = 1'000;
+
+// Keeps copies of the items, as a real list would.
+class CopyingView : public BrowserView {
+public:
+    void setItems(Panel panel, const std::vector<std::string>& list) override {
+        items[static_cast<int>(panel) - 1] = list;
+    }
+    void setSelectedItem(Panel, int) override {}
+    void setScroller(Panel, int, int) override {}
+    int topItem(Panel) const override { return 0; }
+    int visibleItems(Panel) const override { return 20; }
+    void showLayout(const ArtistLayout&) override {}
+    void setSelectorState(int) override {}
+    void setSongHint(const std::string&) override {}
+    std::vector<std::string> items[4];
+};
+
+class NoCdBuilds : public CdLibraryBuilds {
+public:
+    bool buildRunning() const override { return false; }
+    void startCdBuild() override {}
+    void queueCdBuild() override {}
+};
+
+std::string word(std::mt19937& random) {
+    static const std::vector<std::string> kWords = {"love", "night", "road",  "blue",  "город", "ночь",
+                                                    "song", "fire",  "река",  "dream", "heart", "small",
+                                                    "way",  "light", "время", "rain",  "home",  "star"};
+    return kWords[random() % kWords.size()];
+}
+
+// A library folder of `kSongs` songs; the first artist has `kBigArtistSongs` of them.
+std::filesystem::path writeLibrary() {
+    const auto root =
+        std::filesystem::temp_directory_path() / ("kavrel-browser-bench-" + std::to_string(::getpid()));
+    const auto folder = root / "Library" / "LB1";
+    std::filesystem::create_directories(folder);
+    std::mt19937 random(1);
+    std::ofstream all(folder / "allsong.pft", std::ios::binary);
+    std::ofstream artistList(folder / "ArtName.pan", std::ios::binary);
+    for (int artist = 1; artist <= kArtists; ++artist) {
+        const int songs = artist == 1 ? kBigArtistSongs : (kSongs - kBigArtistSongs) / (kArtists - 1);
+        const std::string name = (artist % 3 == 0 ? "Группа " : "Band ") + std::to_string(artist);
+        const std::string file = "Artist" + std::to_string(artist) + ".pft";
+        artistList << name << " endart " << file << " endafn \r\n";
+        std::ofstream artistFile(folder / file, std::ios::binary);
+        std::string album;
+        for (int i = 0; i < songs; ++i) {
+            if (i % 12 == 0) // twelve songs an album
+                album = word(random) + " " + word(random) + " " + std::to_string(i / 12);
+            SongColumns columns;
+            columns[kArtistColumn] = name;
+            columns[kAlbumColumn] = album;
+            columns[kTitleColumn] = word(random) + " " + word(random) + " " + word(random);
+            columns[kYearColumn] = std::to_string(1960 + random() % 60);
+            columns[kTrackColumn] = std::to_string(i % 12 + 1);
+            columns[kBitRateColumn] = "192";
+            columns[kDurationColumn] = std::to_string(120000 + random() % 200000);
+            columns[kPathColumn] = "/music/" + name + "/" + std::to_string(i) + ".mp3";
+            columns[kFileSizeColumn] = "4000000";
+            const std::string line = joinSongLine(columns) + "\r\n";
+            all << line;
+            artistFile << line;
+        }
+    }
+    return root;
+}
+
+struct BrowserUnderTest {
+    explicit BrowserUnderTest(const std::filesystem::path& root)
+        : browser(
+              conf, fs::ProgramFolder(root), view, cd, [](std::span<const TrackRow>, playlist::AddMode) {},
+              text::LocaleCollator("en_US")) {
+        conf.ActiveLibrary.text = "LB1";
+        conf.mByyear = true;
+        conf.mByNomSong = true;
+        browser.readArtistList();
+    }
+    core::TConfRecord conf;
+    CopyingView view;
+    NoCdBuilds cd;
+    LibraryBrowser browser;
+};
+
+const std::filesystem::path& benchLibrary() {
+    static const std::filesystem::path root = writeLibrary();
+    return root;
+}
+
+// Types "love", then deletes it again, one keystroke per iteration.
+void keystrokes(benchmark::State& state, bool core::TConfRecord::*scope, bool startAt) {
+    BrowserUnderTest t(benchLibrary());
+    t.conf.*scope = true;
+    t.conf.mStartAt = startAt;
+    t.browser.searchTextChanged("x"); // reads the all-songs table once, as the first keystroke does
+    const std::vector<std::string> texts = {"l", "lo", "lov", "love", "lov", "lo", "l", "a"};
+    std::size_t next = 0;
+    for (auto _ : state) {
+        t.browser.searchTextChanged(texts[next]);
+        next = (next + 1) % texts.size();
+    }
+    state.counters["shown"] = static_cast<double>(t.view.items[3].size());
+}
+
+void BM_SongInAllLibrary(benchmark::State& state) {
+    keystrokes(state, &core::TConfRecord::mSongInAllLibrary, false);
+}
+void BM_AlbumInAllLibrary(benchmark::State& state) {
+    keystrokes(state, &core::TConfRecord::mAlbomInAllLibrary, false);
+}
+void BM_SongInAllLibraryStartAt(benchmark::State& state) {
+    keystrokes(state, &core::TConfRecord::mSongInAllLibrary, true);
+}
+
+void BM_SelectArtistWith2000Songs(benchmark::State& state) {
+    BrowserUnderTest t(benchLibrary());
+    for (auto _ : state)
+        t.browser.selectArtist("Band 1");
+    state.counters["songs"] = static_cast<double>(t.browser.songs().Count());
+    state.counters["albums"] = static_cast<double>(t.browser.albums().Count());
+}
+
+BENCHMARK(BM_SongInAllLibrary)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SongInAllLibraryStartAt)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AlbumInAllLibrary)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SelectArtistWith2000Songs)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::filesystem::remove_all(benchLibrary());
+    return 0;
+}
