@@ -16,7 +16,6 @@ std::shared_ptr<const TrackTable> AllSongsCache::songs(const std::filesystem::pa
     if (!songs_) {
         songs_ = std::make_shared<TrackTable>();
         readSongFile(libraryFile(libraryFolder, kAllSongsFile), *songs_);
-        albumKeys_.assign(static_cast<std::size_t>(songs_->Count()), std::nullopt);
     }
     return songs_;
 }
@@ -31,10 +30,11 @@ std::vector<int> AllSongsCache::filter(const std::filesystem::path& libraryFolde
 }
 
 const std::string& AllSongsCache::albumKey(int row, const text::LocaleCollator& collator) {
-    auto& key = albumKeys_.at(static_cast<std::size_t>(row - 1));
-    if (!key)
-        key = collator.sortKey((*songs_)[row][kAlbumColumn]);
-    return *key;
+    const std::string& album = (*songs_)[row][kAlbumColumn];
+    auto [found, added] = albumKeys_.try_emplace(album);
+    if (added)
+        found->second = collator.sortKey(album);
+    return found->second;
 }
 
 } // namespace kavrel::library::browser

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "library/browser/row_filter.h"
@@ -28,7 +29,8 @@ private:
     std::shared_ptr<TrackTable> songs_;
     std::optional<LoweredColumn> albums_;
     std::optional<LoweredColumn> titles_;
-    std::vector<std::optional<std::string>> albumKeys_; // [row - 1]
+    // Keys by album spelling: far fewer albums than songs.
+    std::unordered_map<std::string, std::string> albumKeys_;
 };
 
 } // namespace kavrel::library::browser
