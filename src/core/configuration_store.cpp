@@ -3,8 +3,8 @@
 #include "core/conf_record_codec.h"
 #include "core/derived_settings.h"
 #include "core/design_defaults.h"
-#include "core/text_lines.h"
 #include "platform/fs/atomic_file.h"
+#include "platform/text/lines.h"
 
 #include <optional>
 #include <system_error>
@@ -88,7 +88,7 @@ void ConfigurationStore::save(std::string_view fileName, const TConfRecord& reco
 
 void ConfigurationStore::resetEngine(TConfRecord& record, const EqualizerValues& equalizer) const {
     fs::writeFileAtomically(systemFile(kPathToPlFileName),
-                            joinLinesCrLf({"firstRun:=False", "PathToApollo:=None", "PathToWinamp:=None"}));
+                            text::joinLinesCrLf({"firstRun:=False", "PathToApollo:=None", "PathToWinamp:=None"}));
     record.En_Bass = true;
     record.En_Fmod = record.En_Apollo = record.En_Foobar = false;
     save(kConfFileName, record, equalizer);

@@ -1,7 +1,7 @@
 #include "core/equalizer_preset.h"
 
-#include "core/text_lines.h"
 #include "platform/fs/atomic_file.h"
+#include "platform/text/lines.h"
 #include "platform/text/numbers.h"
 
 #include <algorithm>
@@ -19,7 +19,7 @@ void loadEqualizerPreset(const std::filesystem::path& file, EqualizerValues& val
 }
 
 void parseEqualizerPreset(std::string_view text, std::string_view sourceName, EqualizerValues& values) {
-    const std::vector<std::string> lines = splitLines(text);
+    const std::vector<std::string_view> lines = text::splitLines(text);
     if (lines.empty() || lines[0] != kPresetHeader) {
         values.fill(0);
         return;
@@ -30,7 +30,7 @@ void parseEqualizerPreset(std::string_view text, std::string_view sourceName, Eq
         const auto gain = line < lines.size() ? text::parseStrictInt(lines[line]) : std::nullopt;
         if (!gain)
             throw PresetFormatError(std::string(sourceName) + ": line " + std::to_string(line + 1) + " (\"" +
-                                    (line < lines.size() ? lines[line] : std::string()) +
+                                    std::string(line < lines.size() ? lines[line] : std::string_view()) +
                                     "\") is not a whole number");
         read[band] = std::clamp(*gain, -kGainLimit, kGainLimit);
     }
@@ -41,7 +41,7 @@ void saveEqualizerPreset(const std::filesystem::path& file, const EqualizerValue
     std::vector<std::string> lines{std::string(kPresetHeader)};
     for (int i = 0; i < kValuesWritten; ++i)
         lines.push_back(std::to_string(values[i]));
-    fs::writeFileAtomically(file, joinLinesCrLf(lines));
+    fs::writeFileAtomically(file, text::joinLinesCrLf(lines));
 }
 
 } // namespace kavrel::core

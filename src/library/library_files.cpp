@@ -6,6 +6,7 @@
 #include "library/artist_line.h"
 #include "library/song_line.h"
 #include "platform/fs/program_folder.h"
+#include "platform/text/lines.h"
 #include "platform/text/utf8.h"
 
 namespace kavrel::library {
@@ -20,21 +21,6 @@ bool readRaw(const std::filesystem::path& file, std::string& bytes) {
     return !in.bad();
 }
 
-template <class OnLine> void forEachLine(std::string_view text, OnLine onLine) {
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            onLine(text.substr(start));
-            return;
-        }
-        onLine(text.substr(start, end - start));
-        start = end + 1;
-        if (text[end] == '\r' && start < text.size() && text[start] == '\n')
-            ++start;
-    }
-}
-
 } // namespace
 
 std::filesystem::path libraryFile(const std::filesystem::path& libraryFolder, std::string_view name) {
@@ -43,7 +29,8 @@ std::filesystem::path libraryFile(const std::filesystem::path& libraryFolder, st
 
 std::vector<std::string> splitTextLines(std::string_view text) {
     std::vector<std::string> lines;
-    forEachLine(text, [&](std::string_view line) { lines.push_back(text::decodeLegacyText(line)); });
+    for (const std::string_view line : text::splitLines(text))
+        lines.push_back(text::decodeLegacyText(line));
     return lines;
 }
 
@@ -58,26 +45,24 @@ int countTextLines(const std::filesystem::path& file) {
     std::string bytes;
     if (!readRaw(file, bytes))
         return 0;
-    int count = 0;
-    forEachLine(bytes, [&](std::string_view) { ++count; });
-    return count;
+    return static_cast<int>(text::splitLines(bytes).size());
 }
 
 void parseArtistList(std::string_view bytes, TrackTable& artists) {
-    forEachLine(bytes, [&](std::string_view line) {
+    for (const std::string_view line : text::splitLines(bytes)) {
         auto [artist, artistFile] = splitArtistLine(text::decodeLegacyText(line));
         TrackRow& row = artists.append();
         row[kArtistNameColumn] = std::move(artist);
         row[kArtistFileColumn] = std::move(artistFile);
-    });
+    }
 }
 
 void parseSongLines(std::string_view bytes, TrackTable& songs) {
-    forEachLine(bytes, [&](std::string_view line) {
+    for (const std::string_view line : text::splitLines(bytes)) {
         SongColumns columns = splitSongLine(text::decodeLegacyText(line));
         TrackRow& row = songs.append();
         std::move(columns.begin(), columns.end(), row.begin());
-    });
+    }
 }
 
 bool readArtistList(const std::filesystem::path& libraryFolder, TrackTable& artists) {

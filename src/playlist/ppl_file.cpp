@@ -1,6 +1,7 @@
 #include "playlist/ppl_file.h"
 
 #include "platform/fs/atomic_file.h"
+#include "platform/text/lines.h"
 #include "platform/text/numbers.h"
 #include "platform/text/utf8.h"
 
@@ -15,23 +16,6 @@ namespace kavrel::playlist {
 namespace {
 
 constexpr const char* kLineEnd = "\r\n";
-
-// Splits at CR LF, LF or CR. A line end closing the text starts no further line.
-std::vector<std::string_view> splitLines(std::string_view bytes) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] != '\r' && bytes[i] != '\n')
-            continue;
-        lines.push_back(bytes.substr(start, i - start));
-        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < bytes.size())
-        lines.push_back(bytes.substr(start));
-    return lines;
-}
 
 std::string_view trimmed(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
@@ -87,7 +71,7 @@ bool isBlank(std::string_view line) {
 } // namespace
 
 std::optional<TPlist> parsePlaylist(std::string_view bytes) {
-    const std::vector<std::string_view> lines = splitLines(bytes);
+    const std::vector<std::string_view> lines = text::splitLines(bytes);
     if (lines.empty() || lines[0] != kPlaylistMagic)
         return std::nullopt;
     if (lines.size() < 2 || lines[1] == kEmptyPlaylistLine)

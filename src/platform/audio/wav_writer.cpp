@@ -43,8 +43,10 @@ WavWriter::WavWriter(std::filesystem::path target, int rate)
     : target_(std::move(target)), temporary_(target_), rate_(rate) {
     temporary_ += ".part";
     file_ = std::fopen(temporary_.c_str(), "wb");
-    if (!file_)
-        throw std::runtime_error("cannot create " + temporary_.string() + ": " + std::strerror(errno));
+    if (!file_) {
+        const int error = errno; // taken before building the message, which may allocate and change it
+        throw std::runtime_error("cannot create " + temporary_.string() + ": " + std::strerror(error));
+    }
     const auto placeholder = header(rate_, 0);
     if (std::fwrite(placeholder.data(), 1, placeholder.size(), file_) != placeholder.size())
         fail();

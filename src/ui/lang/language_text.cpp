@@ -1,6 +1,7 @@
 #include "ui/lang/language_text.h"
 
 #include "platform/fs/atomic_file.h"
+#include "platform/text/lines.h"
 #include "platform/text/utf8.h"
 
 #include <system_error>
@@ -39,16 +40,8 @@ LanguageText parseLanguageText(std::string_view bytes) {
     const std::string decoded = text::decodeLegacyText(bytes);
     const std::string_view all = decoded;
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < all.size()) {
-        const std::size_t end = all.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            lines.push_back(withoutLeadingFiller(all.substr(start)));
-            break;
-        }
-        lines.push_back(withoutLeadingFiller(all.substr(start, end - start)));
-        start = end + (all.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-    }
+    for (const std::string_view line : text::splitLines(all))
+        lines.push_back(withoutLeadingFiller(line));
     return LanguageText(std::move(lines));
 }
 
