@@ -7,6 +7,10 @@
 namespace kavrel::library {
 
 TStageThread::~TStageThread() {
+    Join();
+}
+
+void TStageThread::Join() {
     if (thread_.joinable())
         thread_.join();
 }
@@ -17,6 +21,8 @@ void TStageThread::Start(std::unique_ptr<TStageThread> previous) {
 }
 
 void TStageThread::run() {
+    if (previous_)
+        previous_->Join();
     previous_.reset();
     try {
         Execute();

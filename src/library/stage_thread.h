@@ -20,6 +20,10 @@ public:
     // Runs Execute() on a new thread; `previous` is disposed of there first.
     void Start(std::unique_ptr<TStageThread> previous);
 
+    // Waits for the thread to finish. Whoever destroys a stage calls this first: the base destructor
+    // runs after the derived stage is gone, too late for a thread that has not yet reached Execute().
+    void Join();
+
 protected:
     // The stage's work on its own thread. Failures thrown here end the build with buildFailed().
     virtual void Execute() = 0;

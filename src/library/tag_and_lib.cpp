@@ -36,6 +36,8 @@ void CTagAndLib::Stop() {
     }
     progress_->detach();
     gate_.stop();
+    if (running)
+        running->Join();
     running.reset();
 }
 
