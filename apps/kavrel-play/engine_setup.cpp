@@ -25,4 +25,14 @@ void configureFacade(engine::TMasterEngine& facade, const PlayOptions& options) 
         facade.EqualizerOff();
 }
 
+void printPlaybackFailure(std::ostream& err, std::exception_ptr error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        err << "kavrel-play: " << e.what() << "\n";
+    } catch (...) {
+        err << "kavrel-play: unexpected failure while playing\n";
+    }
+}
+
 } // namespace kavrel::play

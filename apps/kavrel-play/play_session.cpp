@@ -81,13 +81,7 @@ void PlaySession::OnTrackEnd() {
 }
 
 void PlaySession::OnPollError(std::exception_ptr error) {
-    try {
-        std::rethrow_exception(error);
-    } catch (const std::exception& e) {
-        err_ << "kavrel-play: " << e.what() << "\n";
-    } catch (...) {
-        err_ << "kavrel-play: unexpected failure while playing\n";
-    }
+    printPlaybackFailure(err_, error);
     failed_ = true;
 }
 

@@ -170,13 +170,7 @@ void PlaylistSession::printStartedRows() {
 }
 
 void PlaylistSession::reportError(std::exception_ptr error) {
-    try {
-        std::rethrow_exception(error);
-    } catch (const std::exception& e) {
-        err_ << "kavrel-play: " << e.what() << "\n";
-    } catch (...) {
-        err_ << "kavrel-play: unexpected failure while playing\n";
-    }
+    printPlaybackFailure(err_, error);
     failed_ = true;
 }
 
