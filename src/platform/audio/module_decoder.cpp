@@ -49,7 +49,30 @@ public:
         }
     }
 
+    std::optional<std::string> moduleFormat() const override {
+        try {
+            return module_->get_metadata("type");
+        } catch (const openmpt::exception&) {
+            return std::string();
+        }
+    }
+
+    bool setStereoSeparation(double separation) override {
+        if (!(separation >= 0) || separation > kMaxSeparation)
+            return false;
+        try {
+            module_->set_render_param(openmpt::module::RENDER_STEREOSEPARATION_PERCENT,
+                                      static_cast<std::int32_t>(std::lround(separation * 100)));
+            return true;
+        } catch (const openmpt::exception&) {
+            return false;
+        }
+    }
+
 private:
+    // libopenmpt takes up to 200 %.
+    static constexpr double kMaxSeparation = 2.0;
+
     std::unique_ptr<openmpt::module> module_;
 };
 
