@@ -125,7 +125,8 @@ struct FmodLibrary::Impl {
         const auto info = audio.info(channel);
         if (!info || ms < 0)
             return false;
-        const std::int64_t frames = ms * info->frequency / 1000;
+        // Rounded up, so the time read back is the time set.
+        const std::int64_t frames = (ms * info->frequency + 999) / 1000;
         return audio.setPosition(channel, frames * info->bytesPerFrame());
     }
     void pauseOrResume(ChannelHandle channel, bool paused) {
