@@ -4,8 +4,8 @@
 
 namespace kavrel::engine {
 
-TMasterEngine::TMasterEngine(bass::BassLibrary& library, bass::BassWindow window,
-                             std::unique_ptr<TEngine> fmod, std::unique_ptr<TEngine> apollo)
+TMasterEngine::TMasterEngine(bass::BassLibrary& library, bass::BassWindow window, std::unique_ptr<TFmod> fmod,
+                             std::unique_ptr<TEngine> apollo)
     : Bass(std::make_unique<TBass>(library, window)), Fmod(std::move(fmod)), Apollo(std::move(apollo)) {}
 
 TEngine* TMasterEngine::engineNamed(const std::string& name) const {
@@ -74,6 +74,8 @@ void TMasterEngine::SetPosition(std::int32_t ms) {
 
 void TMasterEngine::SetVolume(std::int32_t volume) {
     Volume = volume;
+    if (EngineName_ == kEngineFmod && Fmod && FileKind == "CD")
+        Fmod->SetCdVolume(volume);
     // Every engine plays its volume through the BASS output volume.
     if (isKnownEngine())
         Bass->SetVolume(volume);
@@ -82,16 +84,27 @@ void TMasterEngine::SetVolume(std::int32_t volume) {
 void TMasterEngine::ShowSpectrum(int width, int height) {
     if (EngineName_ == kEngineBass)
         Bass->ShowSpectrum(width, height);
+    else if (EngineName_ == kEngineFmod && Fmod)
+        Fmod->ShowSpectrum();
+}
+
+void TMasterEngine::AttachSpectrum(SpectrumPanel& panel) {
+    if (EngineName_ == kEngineFmod && Fmod)
+        Fmod->AttachSpectrum(panel);
 }
 
 void TMasterEngine::HideSpectrum() {
     if (EngineName_ == kEngineBass)
         Bass->HideSpectrum();
+    else if (EngineName_ == kEngineFmod && Fmod)
+        Fmod->HideSpectrum();
 }
 
 void TMasterEngine::DrawSpectrum(PixelBuffer& target) {
     if (EngineName_ == kEngineBass)
         Bass->DrawSpectrum(target);
+    else if (EngineName_ == kEngineFmod && Fmod)
+        Fmod->DrawSpectrum();
 }
 
 } // namespace kavrel::engine

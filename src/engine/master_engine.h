@@ -6,6 +6,8 @@
 // Threads: GetState and GetPosition run on the poller's thread; everything else on the main thread.
 #include "engine/bass_engine.h"
 #include "engine/engine.h"
+#include "engine/fmod_engine.h"
+#include "engine/mini_spectrum.h"
 #include "engine/pixel_buffer.h"
 #include "platform/bass/bass.h"
 
@@ -24,8 +26,8 @@ class TMasterEngine {
 public:
     // Creates TBass on `library` (throws BassStartError). `fmod` and `apollo` answer to "FMOD" and "APOLLO";
     // while one is absent, selecting its name leaves nothing to forward to.
-    TMasterEngine(bass::BassLibrary& library, bass::BassWindow window,
-                  std::unique_ptr<TEngine> fmod = nullptr, std::unique_ptr<TEngine> apollo = nullptr);
+    TMasterEngine(bass::BassLibrary& library, bass::BassWindow window, std::unique_ptr<TFmod> fmod = nullptr,
+                  std::unique_ptr<TEngine> apollo = nullptr);
 
     // Does nothing when `name` is already selected; otherwise stops the old engine and, when it was playing
     // or paused, goes on with the same file at the same place in the new one.
@@ -44,7 +46,10 @@ public:
     void SetVolume(std::int32_t volume);
     void SetApolloPath(const std::string& path) { ApolloPath = path; }
 
+    // BASS draws its analyser into the paint box's picture; FMOD shows its control on the spectrum panel
+    // (placed there by AttachSpectrum) and repaints it itself.
     void ShowSpectrum(int width, int height);
+    void AttachSpectrum(SpectrumPanel& panel);
     void HideSpectrum();
     void DrawSpectrum(PixelBuffer& target);
 
@@ -62,7 +67,7 @@ public:
 
     std::atomic<std::uint8_t> State{kStopped};
     std::unique_ptr<TBass> Bass;
-    std::unique_ptr<TEngine> Fmod;
+    std::unique_ptr<TFmod> Fmod;
     std::unique_ptr<TEngine> Apollo;
     std::string ApolloPath;
     std::string FileName;

@@ -15,6 +15,7 @@
 #include "platform/audio/audio_types.h"
 #include "platform/audio/capture.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -86,6 +87,8 @@ public:
     bool free(ChannelHandle channel);
 
     std::optional<ChannelInfo> info(ChannelHandle channel) const;
+    // Channels opened and not yet freed: what the engine still holds decoders for.
+    std::size_t openChannels() const;
 
     // restart: from position 0; otherwise from the current position (a channel that has played to its
     // end starts again from 0).
@@ -130,6 +133,19 @@ public:
     // glides over one block. Starts at kMaxVolume.
     void setVolume(int volume);
     int volume() const;
+
+    // The channel's own volume, 0 (silence) .. 1 (as decoded; values outside are clamped), applied before
+    // the mix and the master volume; a change glides across one block. A new channel starts at 1.
+    bool setChannelVolume(ChannelHandle channel, float volume);
+    std::optional<float> channelVolume(ChannelHandle channel) const;
+
+    // --- tracker modules ------------------------------------------------------------------------
+    // The module's format as its usual file extension in lower case ("mod", "s3m", "xm", "it", ...);
+    // nothing for a channel that is not a module.
+    std::optional<std::string> moduleFormat(ChannelHandle channel) const;
+    // How far apart the module's channels are panned: 0 mono, 1 as the module pans them (the start),
+    // up to 2 wider. Takes effect with the next decoded chunk. False for other channels or out of range.
+    bool setStereoSeparation(ChannelHandle channel, double separation);
 
     // FFT magnitudes (see kFftBins in audio_types.h) of the channel's latest kFftWindow decoded samples
     // (at most about 25 ms ahead of the sink); zeros before it has played that many. False for an

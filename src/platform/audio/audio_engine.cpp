@@ -6,6 +6,7 @@
 #include "platform/audio/clocked_sink.h"
 #include "platform/audio/end_events.h"
 #include "platform/audio/ffmpeg_decoder.h"
+#include "platform/audio/gain_glide.h"
 #include "platform/audio/module_decoder.h"
 
 #include <algorithm>
@@ -167,14 +168,8 @@ void AudioEngine::Impl::render(float* stereo, std::size_t frames) {
             events.post(item.handle);
     }
     playing.clear();
-    // The volume glides across the block, so a slider move never clicks.
     const float target = static_cast<float>(volume.load()) / kMaxVolume;
-    const float step = frames ? (target - appliedGain) / static_cast<float>(frames) : 0.0f;
-    for (std::size_t i = 0; i < frames; ++i) {
-        const float gain = appliedGain + step * static_cast<float>(i + 1);
-        stereo[2 * i] *= gain;
-        stereo[2 * i + 1] *= gain;
-    }
+    glideGain(stereo, frames, appliedGain, target);
     appliedGain = target;
 }
 
@@ -223,6 +218,11 @@ bool AudioEngine::free(ChannelHandle channel) {
 std::optional<ChannelInfo> AudioEngine::info(ChannelHandle channel) const {
     const auto found = impl_->find(channel);
     return found ? std::optional(found->info()) : std::nullopt;
+}
+
+std::size_t AudioEngine::openChannels() const {
+    std::lock_guard lock(impl_->mutex);
+    return impl_->channels.size();
 }
 
 bool AudioEngine::play(ChannelHandle channel, bool restart) {
@@ -348,6 +348,29 @@ void AudioEngine::setVolume(int volume) {
 
 int AudioEngine::volume() const {
     return impl_->volume;
+}
+
+bool AudioEngine::setChannelVolume(ChannelHandle channel, float volume) {
+    const auto found = impl_->find(channel);
+    if (!found || std::isnan(volume))
+        return false;
+    found->setGain(std::clamp(volume, 0.0f, 1.0f));
+    return true;
+}
+
+std::optional<float> AudioEngine::channelVolume(ChannelHandle channel) const {
+    const auto found = impl_->find(channel);
+    return found ? std::optional(found->gain()) : std::nullopt;
+}
+
+std::optional<std::string> AudioEngine::moduleFormat(ChannelHandle channel) const {
+    const auto found = impl_->find(channel);
+    return found ? found->moduleFormat() : std::nullopt;
+}
+
+bool AudioEngine::setStereoSeparation(ChannelHandle channel, double separation) {
+    const auto found = impl_->find(channel);
+    return found && found->setStereoSeparation(separation);
 }
 
 bool AudioEngine::fft(ChannelHandle channel, std::span<float, kFftBins> magnitudes) const {

@@ -1,5 +1,7 @@
 #include "platform/audio/channel.h"
 
+#include "platform/audio/gain_glide.h"
+
 #include <algorithm>
 
 namespace kavrel::audio {
@@ -17,6 +19,9 @@ void Channel::play(bool restart) {
     std::lock_guard lock(mutex_);
     if (restart || atEnd_)
         seekLocked(0);
+    // Only a change while it plays glides; a start begins at the volume already set.
+    if (state_ != ChannelState::Paused)
+        appliedGain_ = gain_;
     state_ = ChannelState::Playing;
 }
 
@@ -91,6 +96,24 @@ void Channel::spectrum(std::span<float, kFftBins> out) {
     spectrum_.magnitudes(out);
 }
 
+std::optional<std::string> Channel::moduleFormat() const {
+    std::lock_guard lock(mutex_);
+    return decoder_->moduleFormat();
+}
+
+bool Channel::setStereoSeparation(double separation) {
+    std::lock_guard lock(mutex_);
+    return decoder_->setStereoSeparation(separation);
+}
+
+void Channel::applyGain(float* stereo, std::size_t frames) {
+    const float target = gain_.load();
+    if (target == 1.0f && appliedGain_ == 1.0f)
+        return;
+    glideGain(stereo, frames, appliedGain_, target);
+    appliedGain_ = target;
+}
+
 bool Channel::decodeChunk() {
     const std::int64_t got = decoder_->read(chunk_.data(), kChunkFrames);
     if (got <= 0) {
@@ -113,6 +136,7 @@ Channel::Rendered Channel::render(float* stereo, std::size_t frames) {
     while (converter_.ready() < frames && !sourceEnded_)
         sourceEnded_ = !decodeChunk();
     result.frames = converter_.pull(stereo, frames);
+    applyGain(stereo, result.frames);
     delivered_ += static_cast<std::int64_t>(result.frames);
     if (sourceEnded_ && converter_.ready() == 0) {
         result.ended = true;

@@ -14,6 +14,7 @@
 #include <mutex>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace kavrel::audio {
@@ -41,6 +42,12 @@ public:
 
     void spectrum(std::span<float, kFftBins> out);
 
+    // 0..1, glided across the next rendered block.
+    void setGain(float gain) { gain_ = gain; }
+    float gain() const { return gain_.load(); }
+    std::optional<std::string> moduleFormat() const;
+    bool setStereoSeparation(double separation);
+
     struct Rendered {
         std::size_t frames = 0; // written to the start of the buffer
         bool ended = false;     // the last frame of the source is among them (or was already out)
@@ -51,12 +58,15 @@ public:
 private:
     bool decodeChunk(); // false at the end of the source
     void seekLocked(std::int64_t frame);
+    void applyGain(float* stereo, std::size_t frames);
 
     mutable std::mutex mutex_;
     std::unique_ptr<Decoder> decoder_;
     ChannelInfo info_;
     int sinkRate_;
     std::atomic<ChannelState> state_{ChannelState::Stopped};
+    std::atomic<float> gain_{1.0f};
+    float appliedGain_ = 1.0f; // the gain the last rendered block ended at
     EqualizerChain equalizer_;
     SpectrumWindow spectrum_;
     RateConverter converter_;

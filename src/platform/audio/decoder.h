@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace kavrel::audio {
 
@@ -21,6 +22,11 @@ public:
     // Moves so that the next read starts at source frame `frame`. False when the source cannot seek;
     // the read position is then unspecified but valid.
     virtual bool seek(std::int64_t frame) = 0;
+
+    // Tracker modules only (other sources keep these defaults): the format as its usual file extension
+    // in lower case, and how far apart the module's channels are panned (see AudioEngine).
+    virtual std::optional<std::string> moduleFormat() const { return std::nullopt; }
+    virtual bool setStereoSeparation(double /*separation*/) { return false; }
 };
 
 } // namespace kavrel::audio

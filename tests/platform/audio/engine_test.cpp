@@ -202,10 +202,12 @@ TEST_F(AudioEngineTest, FreedChannelsAreGoneAndAutoFreeChannelsGoByThemselves) {
     const ChannelHandle automatic = engine_->openFile(writeTone(1000, 44100, 0.1), {.autoFree = true});
     std::atomic<int> ends = 0;
     engine_->setEndCallback(automatic, [&](ChannelHandle) { ++ends; });
+    EXPECT_EQ(engine_->openChannels(), 2u);
     engine_->play(kept, true);
     engine_->play(automatic, true);
     advance(200);
     EXPECT_EQ(ends, 1);
+    EXPECT_EQ(engine_->openChannels(), 1u);
     EXPECT_FALSE(engine_->info(automatic).has_value());
     EXPECT_TRUE(engine_->info(kept).has_value());
     EXPECT_TRUE(engine_->free(kept));
@@ -229,6 +231,75 @@ TEST_F(AudioEngineTest, TwoChannelsMix) {
     const auto mono = left();
     EXPECT_NEAR(levelDb(mono, 44100, 500, 0, mono.size()), 20 * std::log10(0.5), 0.2);
     EXPECT_NEAR(levelDb(mono, 44100, 3000, 0, mono.size()), 20 * std::log10(0.5), 0.2);
+}
+
+TEST_F(AudioEngineTest, ChannelVolumeScalesThatChannelOnlyUnderTheMasterVolume) {
+    const ChannelHandle low = engine_->openFile(writeTone(500, 44100, 1));
+    const ChannelHandle high = engine_->openFile(writeTone(3000, 22050, 1));
+    EXPECT_EQ(engine_->channelVolume(low), 1.0f);
+    engine_->play(low, true);
+    engine_->play(high, true);
+    struct Step {
+        float volume;
+        double lowDb; // relative to a full-scale sine; the tone itself is at -6 dB
+    };
+    for (const Step step : {Step{0.5f, -12.04}, Step{0.25f, -18.06}, Step{7.0f, -6.02}}) {
+        ASSERT_TRUE(engine_->setChannelVolume(low, step.volume));
+        advance(20); // the first block glides
+        engine_->capture()->clearSamples();
+        advance(100);
+        const auto mono = left();
+        EXPECT_NEAR(levelDb(mono, 44100, 500, 0, mono.size()), step.lowDb, 0.1) << step.volume;
+        EXPECT_NEAR(levelDb(mono, 44100, 3000, 0, mono.size()), -6.02, 0.2) << "the other channel";
+    }
+    EXPECT_EQ(engine_->channelVolume(low), 1.0f) << "clamped";
+    engine_->setChannelVolume(low, 0.5f);
+    engine_->setVolume(500);
+    advance(20);
+    engine_->capture()->clearSamples();
+    advance(100);
+    EXPECT_NEAR(levelDb(left(), 44100, 500, 0, left().size()), -18.06, 0.1) << "the master volume on top";
+    engine_->setChannelVolume(low, 0.0f);
+    engine_->setChannelVolume(high, 0.0f);
+    advance(20);
+    engine_->capture()->clearSamples();
+    advance(50);
+    EXPECT_LT(rms(left(), 0, left().size()), 1e-6);
+    EXPECT_FALSE(engine_->setChannelVolume(0, 1.0f));
+    EXPECT_FALSE(engine_->setChannelVolume(low, std::nanf("")));
+}
+
+TEST_F(AudioEngineTest, ModulesTellTheirFormatAndNarrowTheirStereo) {
+    const ChannelHandle module = engine_->openModule(kavrel::test::fixture("audio/tone_module_left.mod"));
+    ASSERT_NE(module, 0u);
+    EXPECT_EQ(engine_->moduleFormat(module), "mod");
+    EXPECT_EQ(engine_->moduleFormat(engine_->openFile(writeTone(500, 44100, 1))), std::nullopt);
+
+    // The tone plays on the first channel only, which the module pans to the left (the renderer puts
+    // such channels at a quarter from the left edge): less separation moves it to the middle.
+    const auto sides = [&](double separation) {
+        EXPECT_TRUE(engine_->setStereoSeparation(module, separation));
+        engine_->setPosition(module, 0);
+        engine_->play(module, true);
+        engine_->capture()->clearSamples();
+        advance(500);
+        const auto& stereo = engine_->capture()->samples();
+        return std::pair{rms(channelOf(stereo, 0), 0, stereo.size() / 2),
+                         rms(channelOf(stereo, 1), 0, stereo.size() / 2)};
+    };
+    const auto [wideLeft, wideRight] = sides(1.0);
+    EXPECT_GT(wideLeft, 0.05);
+    EXPECT_NEAR(wideRight / wideLeft, 1.0 / 3, 0.05);
+    const auto [monoLeft, monoRight] = sides(0.0);
+    EXPECT_NEAR(monoRight / monoLeft, 1.0, 0.01);
+    const auto [narrowLeft, narrowRight] = sides(0.15);
+    EXPECT_NEAR(narrowRight / narrowLeft, 0.4625 / 0.5375, 0.05);
+    const auto [hardLeft, hardRight] = sides(2.0);
+    EXPECT_LT(hardRight, hardLeft * 0.01);
+
+    EXPECT_FALSE(engine_->setStereoSeparation(module, -0.1));
+    EXPECT_FALSE(engine_->setStereoSeparation(module, 2.5));
+    EXPECT_FALSE(engine_->setStereoSeparation(engine_->openFile(writeTone(500, 44100, 1)), 1.0));
 }
 
 TEST_F(AudioEngineTest, SpectrumShowsThePlayingTone) {
