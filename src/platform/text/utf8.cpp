@@ -118,7 +118,8 @@ std::size_t wellFormedBytes(std::string_view bytes, const SequenceShape& shape) 
     const std::size_t length = std::min<std::size_t>(bytes.size(), shape.length);
     for (std::size_t i = 1; i < length; ++i) {
         const auto next = static_cast<unsigned char>(bytes[i]);
-        const bool fits = i == 1 ? next >= shape.secondLow && next <= shape.secondHigh : (next & 0xC0) == 0x80;
+        const bool fits =
+            i == 1 ? next >= shape.secondLow && next <= shape.secondHigh : (next & 0xC0) == 0x80;
         if (!fits)
             return i;
     }
@@ -129,7 +130,8 @@ std::size_t wellFormedBytes(std::string_view bytes, const SequenceShape& shape) 
 bool decodeWellFormed(std::string_view bytes, std::size_t& pos, char32_t& out) {
     const auto lead = static_cast<unsigned char>(bytes[pos]);
     const SequenceShape shape = sequenceShape(lead);
-    if (shape.length == 0 || wellFormedBytes(bytes.substr(pos), shape) != static_cast<std::size_t>(shape.length))
+    if (shape.length == 0 ||
+        wellFormedBytes(bytes.substr(pos), shape) != static_cast<std::size_t>(shape.length))
         return false;
     char32_t c = shape.length == 1 ? lead : lead & (0x7F >> shape.length);
     for (int i = 1; i < shape.length; ++i)
@@ -147,7 +149,8 @@ bool isCutSequence(std::string_view rest) {
 }
 
 bool hasMultiByteCharacter(std::string_view utf8) {
-    return std::any_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    return std::any_of(utf8.begin(), utf8.end(),
+                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
 } // namespace
@@ -160,21 +163,16 @@ char32_t nextCodePoint(std::string_view bytes, std::size_t& pos) {
     return kReplacement;
 }
 
-bool isValidUtf8(std::string_view bytes) {
-    std::size_t pos = 0;
-    char32_t ignored = 0;
-    while (pos < bytes.size())
-        if (!decodeWellFormed(bytes, pos, ignored))
-            return false;
-    return true;
-}
-
 std::string_view validUtf8Prefix(std::string_view bytes) {
     std::size_t end = 0;
     char32_t ignored = 0;
     while (end < bytes.size() && decodeWellFormed(bytes, end, ignored)) {
     }
     return bytes.substr(0, end);
+}
+
+bool isValidUtf8(std::string_view bytes) {
+    return validUtf8Prefix(bytes).size() == bytes.size();
 }
 
 std::string decodeLegacyText(std::string_view bytes) {
