@@ -34,10 +34,15 @@ int main(int argc, char** argv) {
     sigaddset(&quitSignalSet, SIGINT);
     pthread_sigmask(SIG_BLOCK, &quitSignalSet, nullptr);
 
-    // Decided before any window exists: a second copy leaves without a trace.
+    // Decided before any window exists: a second copy leaves without a trace; a lock that cannot be had is
+    // an error, not another copy.
     const kavrel::shell::SingleInstanceGuard instance("TMinFrm");
-    if (!instance.acquired())
+    if (instance.heldByAnotherCopy())
         return 0;
+    if (!instance.acquired()) {
+        std::fprintf(stderr, "kavrel: %s\n", instance.failure().c_str());
+        return 1;
+    }
 
     QApplication qtApplication(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kavrel"));

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "metadata/tag_text.h"
+#include "platform/text/utf8.h"
 
 namespace kavrel::metadata {
 
@@ -12,7 +13,7 @@ constexpr std::size_t kTagBytes = 128;
 
 // A fixed field, right-trimmed as bytes (zero bytes inside stay), then read by the legacy text rule.
 std::string field(const std::array<std::uint8_t, kTagBytes>& tag, std::size_t offset, std::size_t length) {
-    return decodeFieldText(trimBlanksRight(asText({tag.data() + offset, length})));
+    return text::decodeFieldText(trimBlanksRight(asText({tag.data() + offset, length})));
 }
 
 } // namespace

@@ -45,7 +45,7 @@ std::string decodeId3v2Text(std::string_view raw) {
     const char encoding = raw.front();
     if (isUtf16(encoding))
         return decodeUtf16(raw.substr(1), encoding == kUtf16BigEndian);
-    return decodeFieldText(trimBlanks(raw), encoding == kUtf8);
+    return text::decodeFieldText(trimBlanks(raw), encoding == kUtf8);
 }
 
 std::string decodeId3v2DescribedText(std::string_view raw, bool hasLanguage) {

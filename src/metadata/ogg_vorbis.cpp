@@ -7,6 +7,7 @@
 
 #include "metadata/tag_text.h"
 #include "platform/text/numbers.h"
+#include "platform/text/utf8.h"
 
 namespace kavrel::metadata {
 
@@ -25,7 +26,7 @@ constexpr std::array<std::string_view, kSlotCount> kCommentNames = {
     "TITLE", "ARTIST", "ALBUM", "TRACKNUMBER", "DATE", "GENRE", "COMMENT"};
 
 std::string decodeUtf8(std::string_view raw) {
-    return std::string(validUtf8Prefix(raw));
+    return std::string(text::validUtf8Prefix(raw));
 }
 
 // Reads the length-prefixed strings of the comment header from position on: the vendor string, the

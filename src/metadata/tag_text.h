@@ -13,14 +13,6 @@ std::string_view trimBlanks(std::string_view text);
 std::string_view trimBlanksRight(std::string_view text);
 std::u16string_view trimBlanks(std::u16string_view units);
 
-// The longest prefix that is well-formed UTF-8: decoding stops at the first malformed or cut-off sequence.
-std::string_view validUtf8Prefix(std::string_view bytes);
-
-// Text of a fixed-size field by the legacy text rule (UTF-8 stays, else Windows-1251/1252). UTF-8 that
-// the field's size cut in the middle of its last character loses only that character; without a
-// declared encoding the text must show other UTF-8 characters to count as UTF-8.
-std::string decodeFieldText(std::string_view bytes, bool declaredUtf8 = false);
-
 // Format keys (Vorbis comment names, ASF descriptor names) are ASCII by their formats.
 std::string asciiUpper(std::string_view text);
 

@@ -9,7 +9,9 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <fstream>
+#include <functional>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -38,17 +40,36 @@ protected:
         ::chmod(runtime.c_str(), 0700);
     }
 
-    pid_t start() {
+    // Where the player looks for its lock: the runtime folder, or (runtime empty) the temporary folder.
+    struct LockPlace {
+        std::filesystem::path runtime;
+        std::filesystem::path temp;
+    };
+
+    pid_t start() { return start({runtime, {}}); }
+
+    // errors: where the player's standard error goes (empty: to the test's).
+    pid_t start(const LockPlace& place, const std::filesystem::path& errors = {}) {
         const pid_t pid = ::fork();
         if (pid == 0) {
             if (::chdir(program.c_str()) != 0)
                 ::_exit(127);
+            if (!errors.empty() && !std::freopen(errors.c_str(), "w", stderr))
+                ::_exit(127);
             ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-            ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+            setOrUnset("XDG_RUNTIME_DIR", place.runtime);
+            setOrUnset("TMPDIR", place.temp);
             ::execl(KAVREL_PLAYER, KAVREL_PLAYER, static_cast<char*>(nullptr));
             ::_exit(127);
         }
         return pid;
+    }
+
+    static void setOrUnset(const char* name, const std::filesystem::path& value) {
+        if (value.empty())
+            ::unsetenv(name);
+        else
+            ::setenv(name, value.c_str(), 1);
     }
 
     // The exit code, or -1 when the process is still running after the timeout.
@@ -97,6 +118,86 @@ TEST_F(PlayerProcessTest, ASecondCopyLeavesAtOnceAndTheFirstKeepsRunning) {
     EXPECT_EQ(savedSharesText(), "oops") << "the second copy wrote the configuration";
     ::kill(first, SIGTERM);
     EXPECT_EQ(waitFor(first, 20s), 0);
+}
+
+TEST_F(PlayerProcessTest, WithoutARuntimeFolderTheLockIsInTheTemporaryFolder) {
+    const std::filesystem::path temp = dir / "tmp";
+    std::filesystem::create_directories(temp);
+    const pid_t first = start({{}, temp});
+    ASSERT_TRUE(waitUntilReady(first));
+    EXPECT_TRUE(std::filesystem::exists(temp / ("kavrel-" + std::to_string(::getuid())) / "TMinFrm.lock"));
+    EXPECT_EQ(waitFor(start({{}, temp}), 10s), 0);
+    ::kill(first, SIGTERM);
+    EXPECT_EQ(waitFor(first, 20s), 0);
+}
+
+// Each case prepares a lock place that fails even for root, and the reason the player must give.
+TEST_F(PlayerProcessTest, ALockThatCannotBeHadIsAnErrorNotAnotherCopy) {
+    namespace fs = std::filesystem;
+    const std::string ownFolder = "kavrel-" + std::to_string(::getuid());
+    struct Case {
+        const char* what;
+        std::function<LockPlace(const fs::path& base)> prepare;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {"runtime folder is a file",
+         [](const fs::path& base) {
+             writeFile(base / "run", "");
+             return LockPlace{base / "run", {}};
+         },
+         "cannot create the lock folder"},
+        {"lock folder is a file",
+         [](const fs::path& base) {
+             writeFile(base / "run/kavrel", "");
+             return LockPlace{base / "run", {}};
+         },
+         "is not a folder"},
+        {"lock file is a symbolic link",
+         [](const fs::path& base) {
+             fs::create_directories(base / "run/kavrel");
+             ::chmod((base / "run/kavrel").c_str(), 0700);
+             fs::create_symlink(base / "elsewhere", base / "run/kavrel/TMinFrm.lock");
+             return LockPlace{base / "run", {}};
+         },
+         "cannot open the lock file"},
+        {"temporary lock folder open to everyone",
+         [&](const fs::path& base) {
+             fs::create_directories(base / "tmp" / ownFolder);
+             ::chmod((base / "tmp" / ownFolder).c_str(), 0777);
+             return LockPlace{{}, base / "tmp"};
+         },
+         "may be changed by other users"},
+        {"temporary lock folder of another user",
+         [&](const fs::path& base) {
+             fs::create_directories(base / "tmp" / ownFolder);
+             ::chmod((base / "tmp" / ownFolder).c_str(), 0700);
+             if (::chown((base / "tmp" / ownFolder).c_str(), ::getuid() + 1, ::getgid()) != 0)
+                 return LockPlace{}; // only root can give a folder away
+             return LockPlace{{}, base / "tmp"};
+         },
+         "belongs to another user"},
+    };
+    int caseNumber = 0;
+    for (const Case& c : cases) {
+        const fs::path base = dir / ("case" + std::to_string(caseNumber++));
+        fs::create_directories(base);
+        const LockPlace place = c.prepare(base);
+        if (place.runtime.empty() && place.temp.empty())
+            continue;
+        const pid_t player = start(place, base / "errors.txt");
+        const int exitCode = waitFor(player, 20s);
+        if (exitCode == -1) {
+            ::kill(player, SIGKILL);
+            waitFor(player, 20s);
+        }
+        EXPECT_EQ(exitCode, 1) << c.what;
+        const std::string errors = readFile(base / "errors.txt");
+        EXPECT_NE(errors.find("kavrel: "), std::string::npos) << c.what << ": " << errors;
+        EXPECT_NE(errors.find(c.reason), std::string::npos) << c.what << ": " << errors;
+        EXPECT_FALSE(fs::exists(base / "elsewhere")) << c.what;
+    }
+    EXPECT_EQ(savedSharesText(), "oops") << "a player without its lock wrote the configuration";
 }
 
 TEST_F(PlayerProcessTest, TerminationSavesTheConfigurationAndThePreset) {

@@ -75,6 +75,12 @@ TEST(MetadataId3v1, Utf8CutByTheFieldWidthLosesOnlyTheCutCharacter) {
     EXPECT_EQ(readBytes(id3v1Tag("Caf\xE9", "", "", "", "", 0)).Title(), "Café");
 }
 
+TEST(MetadataId3v1, BytesThatBeginNoCharacterMakeTheFieldLegacyText) {
+    // E0 80 can only begin an overlong form and F8 begins nothing: neither is a character cut short.
+    EXPECT_EQ(readBytes(id3v1Tag("a\xC3\xA9\xE0\x80", "", "", "", "", 0)).Title(), "aÃ©à€");
+    EXPECT_EQ(readBytes(id3v1Tag("x\xC3\xA9\xF8", "", "", "", "", 0)).Title(), "xÃ©ø");
+}
+
 TEST(MetadataId3v1, FileWithoutTagReadsWithNothingFound) {
     const TID3v1 tag = readBytes(std::string(200, 'x'));
     EXPECT_FALSE(tag.Exists());

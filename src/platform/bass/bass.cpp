@@ -2,12 +2,12 @@
 
 #include "platform/audio/audio_core.h"
 #include "platform/audio/cd_disc.h"
+#include "platform/bass/cd_toc_cache.h"
 
 #include <array>
 #include <atomic>
 #include <cstring>
 #include <limits>
-#include <mutex>
 #include <optional>
 
 namespace kavrel::bass {
@@ -23,15 +23,15 @@ audio::PeakingEqParams toCore(const BassParamEq& params) {
 } // namespace
 
 struct BassLibrary::Impl {
-    Impl(audio::AudioEngine& core, std::string device) : audio(core), cdDevice(std::move(device)) {}
+    Impl(audio::AudioEngine& core, std::string device)
+        : audio(core), cdDevice(std::move(device)), cdToc(cdDevice, audio::readCdToc) {}
 
     audio::AudioEngine& audio;
     std::string cdDevice;
     std::atomic<bool> initialised{false};
     std::atomic<std::uint32_t> maxVolume{1000};
     std::atomic<BassSync> lastSync{0};
-    std::mutex cdIdMutex;
-    std::string cdId;
+    CdTocCache cdToc;
 
     bool wholeFile(bool mem, const char* file, std::uint64_t offset, std::uint64_t length) const {
         return initialised && !mem && file != nullptr && offset == 0 && length == 0;
@@ -40,10 +40,10 @@ struct BassLibrary::Impl {
         const auto info = audio.info(channel);
         return info && info->kind == kind;
     }
-    std::optional<audio::CdToc> toc(std::uint32_t drive) const {
+    std::optional<CdTocCache::Disc> disc(std::uint32_t drive) {
         if (drive != kCdDrive || cdDevice.empty())
             return std::nullopt;
-        return audio::readCdToc(cdDevice);
+        return cdToc.disc();
     }
 };
 
@@ -207,24 +207,20 @@ bool BassLibrary::BASS_StreamFree(BassChannel channel) {
 const char* BassLibrary::BASS_CD_GetID(std::uint32_t drive, std::uint32_t id) {
     if (id != kBassCdIdCddb)
         return nullptr;
-    const auto toc = impl_->toc(drive);
-    if (!toc)
-        return nullptr;
-    std::lock_guard lock(impl_->cdIdMutex);
-    impl_->cdId = audio::cddbDiscId(*toc);
-    return impl_->cdId.c_str();
+    const auto disc = impl_->disc(drive);
+    return disc ? disc->cddbId : nullptr;
 }
 
 std::uint32_t BassLibrary::BASS_CD_GetTracks(std::uint32_t drive) {
-    const auto toc = impl_->toc(drive);
-    return toc ? static_cast<std::uint32_t>(toc->tracks.size()) : kBassError;
+    const auto disc = impl_->disc(drive);
+    return disc ? static_cast<std::uint32_t>(disc->toc.tracks.size()) : kBassError;
 }
 
 std::uint32_t BassLibrary::BASS_CD_GetTrackLength(std::uint32_t drive, std::uint32_t track) {
-    const auto toc = impl_->toc(drive);
-    if (!toc || track >= toc->tracks.size())
+    const auto disc = impl_->disc(drive);
+    if (!disc || track >= disc->toc.tracks.size())
         return kBassError;
-    const std::int64_t bytes = toc->tracks[track].lengthBytes();
+    const std::int64_t bytes = disc->toc.tracks[track].lengthBytes();
     return bytes < 0 || bytes >= kBassError ? kBassError : static_cast<std::uint32_t>(bytes);
 }
 

@@ -126,7 +126,8 @@ public:
     bool BASS_MusicFree(BassChannel channel);
     bool BASS_StreamFree(BassChannel channel);
 
-    // Null when the drive holds no readable audio disc. The text stays valid until the next call.
+    // The disc queries answer from the table of contents read once per disc change.
+    // Null when the drive holds no readable audio disc. The text stays valid for the library's life.
     const char* BASS_CD_GetID(std::uint32_t drive, std::uint32_t id);
     std::uint32_t BASS_CD_GetTracks(std::uint32_t drive);
     // `track` is 0-based; the length counts 16-bit stereo bytes at 44100 Hz.

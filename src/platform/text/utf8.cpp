@@ -1,5 +1,6 @@
 #include "platform/text/utf8.h"
 
+#include <algorithm>
 #include <array>
 
 namespace kavrel::text {
@@ -84,36 +85,72 @@ void appendUtf8(std::string& out, char32_t c) {
 
 namespace {
 
+// The shape of a well-formed sequence by its lead byte: its length and the range of its second byte,
+// which alone excludes overlong forms, surrogates and code points past U+10FFFF. Length 0: no lead.
+struct SequenceShape {
+    int length = 0;
+    unsigned char secondLow = 0x80;
+    unsigned char secondHigh = 0xBF;
+};
+
+SequenceShape sequenceShape(unsigned char lead) {
+    if (lead < 0x80)
+        return {1};
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return {2};
+    if (lead == 0xE0)
+        return {3, 0xA0, 0xBF};
+    if (lead == 0xED)
+        return {3, 0x80, 0x9F};
+    if (lead >= 0xE1 && lead <= 0xEF)
+        return {3};
+    if (lead == 0xF0)
+        return {4, 0x90, 0xBF};
+    if (lead == 0xF4)
+        return {4, 0x80, 0x8F};
+    if (lead >= 0xF1 && lead <= 0xF3)
+        return {4};
+    return {};
+}
+
+// How many bytes at the start of bytes (at most one sequence) follow the shape of a well-formed sequence.
+std::size_t wellFormedBytes(std::string_view bytes, const SequenceShape& shape) {
+    const std::size_t length = std::min<std::size_t>(bytes.size(), shape.length);
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(bytes[i]);
+        const bool fits =
+            i == 1 ? next >= shape.secondLow && next <= shape.secondHigh : (next & 0xC0) == 0x80;
+        if (!fits)
+            return i;
+    }
+    return length;
+}
+
 // Decodes one well-formed UTF-8 sequence at bytes[pos]; false (pos unchanged) when it is malformed.
 bool decodeWellFormed(std::string_view bytes, std::size_t& pos, char32_t& out) {
     const auto lead = static_cast<unsigned char>(bytes[pos]);
-    int length = 0;
-    char32_t c = 0;
-    char32_t minimum = 0;
-    if (lead < 0x80) {
-        length = 1, c = lead;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2, c = lead & 0x1F, minimum = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3, c = lead & 0x0F, minimum = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4, c = lead & 0x07, minimum = 0x10000;
-    } else {
+    const SequenceShape shape = sequenceShape(lead);
+    if (shape.length == 0 ||
+        wellFormedBytes(bytes.substr(pos), shape) != static_cast<std::size_t>(shape.length))
         return false;
-    }
-    if (bytes.size() - pos < static_cast<std::size_t>(length))
-        return false;
-    for (int i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(bytes[pos + i]);
-        if ((next & 0xC0) != 0x80)
-            return false;
-        c = (c << 6) | (next & 0x3F);
-    }
-    if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-        return false;
-    pos += length;
+    char32_t c = shape.length == 1 ? lead : lead & (0x7F >> shape.length);
+    for (int i = 1; i < shape.length; ++i)
+        c = (c << 6) | (static_cast<unsigned char>(bytes[pos + i]) & 0x3F);
+    pos += shape.length;
     out = c;
     return true;
+}
+
+// The start of a well-formed sequence that the end of the bytes cut short.
+bool isCutSequence(std::string_view rest) {
+    const SequenceShape shape = sequenceShape(static_cast<unsigned char>(rest.front()));
+    return shape.length > 1 && rest.size() < static_cast<std::size_t>(shape.length) &&
+           wellFormedBytes(rest, shape) == rest.size();
+}
+
+bool hasMultiByteCharacter(std::string_view utf8) {
+    return std::any_of(utf8.begin(), utf8.end(),
+                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
 } // namespace
@@ -126,19 +163,30 @@ char32_t nextCodePoint(std::string_view bytes, std::size_t& pos) {
     return kReplacement;
 }
 
-bool isValidUtf8(std::string_view bytes) {
-    std::size_t pos = 0;
+std::string_view validUtf8Prefix(std::string_view bytes) {
+    std::size_t end = 0;
     char32_t ignored = 0;
-    while (pos < bytes.size())
-        if (!decodeWellFormed(bytes, pos, ignored))
-            return false;
-    return true;
+    while (end < bytes.size() && decodeWellFormed(bytes, end, ignored)) {
+    }
+    return bytes.substr(0, end);
+}
+
+bool isValidUtf8(std::string_view bytes) {
+    return validUtf8Prefix(bytes).size() == bytes.size();
 }
 
 std::string decodeLegacyText(std::string_view bytes) {
     if (isValidUtf8(bytes))
         return std::string(bytes);
     return readsAsCyrillic(bytes) ? fromWindows1251(bytes) : fromWindows1252(bytes);
+}
+
+std::string decodeFieldText(std::string_view bytes, bool declaredUtf8) {
+    const std::string_view valid = validUtf8Prefix(bytes);
+    if (valid.size() < bytes.size() && (declaredUtf8 || hasMultiByteCharacter(valid)) &&
+        isCutSequence(bytes.substr(valid.size())))
+        return std::string(valid);
+    return decodeLegacyText(bytes);
 }
 
 std::string fromWindows1251(std::string_view bytes) { return decodeSingleByte(bytes, windows1251); }

@@ -13,6 +13,15 @@ bool isValidUtf8(std::string_view bytes);
 // letter and at least one byte 0xC0..0xFF, 0xA8 or 0xB8), Windows-1252 otherwise. Returns UTF-8.
 std::string decodeLegacyText(std::string_view bytes);
 
+// The longest prefix that is well-formed UTF-8: it ends before the first malformed or cut-off sequence.
+std::string_view validUtf8Prefix(std::string_view bytes);
+
+// Text of a fixed-size field by the rule above, except that UTF-8 whose last character the field's end
+// cut short (a well-formed start of a sequence, nothing else) loses only that character. Without a
+// declared encoding the text must show another multi-byte character to count as UTF-8. Any other
+// malformed byte makes the whole field legacy text.
+std::string decodeFieldText(std::string_view bytes, bool declaredUtf8 = false);
+
 std::string fromWindows1251(std::string_view bytes);
 std::string fromWindows1252(std::string_view bytes);
 // Converts UTF-16 code units; unpaired surrogates become U+FFFD.

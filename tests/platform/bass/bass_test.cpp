@@ -158,5 +158,27 @@ TEST(BassLibraryCd, AnswersDiscQueriesFromAnImage) {
     EXPECT_FALSE(lib.BASS_ChannelGetInfo(channel, &info)) << "an auto-free channel is gone once stopped";
 }
 
+TEST(BassLibraryCd, AnswersForTheNewDiscOnceTheImageChanges) {
+    TempDir dir;
+    const auto cue = writeCdImage(dir.path(), {{2, 440}, {3, 880}, {1, 1760}});
+    AudioRig rig(cue.string());
+    BassLibrary& lib = rig.library;
+    const char* oldId = lib.BASS_CD_GetID(0, kBassCdIdCddb);
+    ASSERT_NE(oldId, nullptr);
+    EXPECT_EQ(lib.BASS_CD_GetTracks(0), 3u);
+
+    writeCdImage(dir.path(), {{4, 440}});
+    EXPECT_EQ(lib.BASS_CD_GetTracks(0), 1u);
+    EXPECT_EQ(lib.BASS_CD_GetTrackLength(0, 0), 4u * 176400);
+    const char* newId = lib.BASS_CD_GetID(0, kBassCdIdCddb);
+    ASSERT_NE(newId, nullptr);
+    EXPECT_EQ(std::string(newId), expectedCddbId({4}));
+    EXPECT_EQ(std::string(oldId), expectedCddbId({2, 3, 1})) << "an id handed out earlier still reads";
+
+    std::filesystem::remove(cue);
+    EXPECT_EQ(lib.BASS_CD_GetTracks(0), kBassError);
+    EXPECT_EQ(lib.BASS_CD_GetID(0, kBassCdIdCddb), nullptr);
+}
+
 } // namespace
 } // namespace kavrel::test

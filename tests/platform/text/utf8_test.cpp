@@ -33,6 +33,41 @@ TEST(Utf8, RejectsMalformedSequences) {
         EXPECT_FALSE(isValidUtf8(bad)) << bad;
 }
 
+TEST(Utf8, ValidPrefixEndsBeforeTheFirstMalformedSequence) {
+    EXPECT_EQ(validUtf8Prefix("a\xC3\xA9\xEF\xBF\xBDz"), "a\xC3\xA9\xEF\xBF\xBDz"); // a spelled-out U+FFFD
+    EXPECT_EQ(validUtf8Prefix("ab\xE2\x82"), "ab");
+    EXPECT_EQ(validUtf8Prefix("ab\xC0\xAFxz"), "ab");
+    EXPECT_EQ(validUtf8Prefix("\xF8"), "");
+}
+
+TEST(FieldText, OnlyAWellFormedStartCutByTheFieldEndIsDropped) {
+    struct Case {
+        const char* what;
+        std::string bytes;
+        bool declaredUtf8;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"two-byte start cut", "a\xC3\xA9\xD0", false, "aé"},
+        {"three-byte start cut after one byte", "a\xC3\xA9\xE2", false, "aé"},
+        {"three-byte start cut after two bytes", "a\xC3\xA9\xE2\x82", false, "aé"},
+        {"four-byte start cut after three bytes", "a\xC3\xA9\xF0\x9F\x98", false, "aé"},
+        {"declared UTF-8 needs no other multi-byte character", "ab\xE2\x82", true, "ab"},
+        {"undeclared plain ASCII then a lead byte is legacy", "Caf\xE9", false, "Café"},
+        {"E0 80 starts only an overlong form", "a\xC3\xA9\xE0\x80", false, "aÃ©à€"},
+        {"F8 begins no character", "x\xC3\xA9\xF8", false, "xÃ©ø"},
+        {"ED A0 starts only a surrogate", "a\xC3\xA9\xED\xA0", false, "aÃ©í\xC2\xA0"},
+        {"F4 90 starts only a code point past U+10FFFF", "a\xC3\xA9\xF4\x90", false, "aÃ©ô\xC2\x90"},
+        {"F0 80 starts only an overlong form", "a\xC3\xA9\xF0\x80", false, "aÃ©ð€"},
+        {"C1 begins only an overlong form", "a\xC3\xA9\xC1", false, "aÃ©Á"},
+        {"a lone continuation byte at the end", "a\xC3\xA9\x80", false, "aÃ©€"},
+        {"a malformed byte inside, declared or not", "a\xC3\xA9\xFFx\xD0", true, "aÃ©ÿxÐ"},
+        {"a complete sequence at the end stays", "a\xC3\xA9", false, "aé"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(decodeFieldText(c.bytes, c.declaredUtf8), c.expected) << c.what;
+}
+
 TEST(Utf8, ConvertsUtf16IncludingSurrogatePairs) {
     EXPECT_EQ(fromUtf16(u"Жук 😀"), "Жук 😀");
     const char16_t unpaired[] = {u'a', 0xD800, u'b', 0};
