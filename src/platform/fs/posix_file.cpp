@@ -47,9 +47,11 @@ void writeAll(int fd, std::string_view bytes, const std::filesystem::path& file)
     }
 }
 
-bool syncFolder(const std::filesystem::path& folder) {
+int syncFolder(const std::filesystem::path& folder) {
     const FileDescriptor fd = openFolder(folder);
-    return fd.isOpen() && ::fsync(fd.get()) == 0;
+    if (!fd.isOpen() || ::fsync(fd.get()) != 0)
+        return errno;
+    return 0;
 }
 
 } // namespace kavrel::fs::detail

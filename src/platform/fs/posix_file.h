@@ -33,8 +33,8 @@ FileDescriptor openFolder(const std::filesystem::path& folder);
 // Writes every byte, retrying short and interrupted writes; throws naming `file`.
 void writeAll(int fd, std::string_view bytes, const std::filesystem::path& file);
 
-// An fsync of the folder, which makes the renames and creations inside it durable. Returns false (errno
-// set) when the folder cannot be opened or synced.
-bool syncFolder(const std::filesystem::path& folder);
+// An fsync of the folder, which makes the renames and creations inside it durable. Returns 0, or the
+// errno of the open or the sync that failed.
+int syncFolder(const std::filesystem::path& folder);
 
 } // namespace kavrel::fs::detail

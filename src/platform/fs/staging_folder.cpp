@@ -46,7 +46,10 @@ std::filesystem::path resolvedTarget(std::filesystem::path folder) {
 }
 
 std::string stagingPrefix(const std::filesystem::path& target) {
-    return "." + target.filename().string() + ".";
+    std::string prefix = ".";
+    prefix += target.filename().string();
+    prefix += '.';
+    return prefix;
 }
 
 enum class Hold { Held, Busy, Gone, Unsupported };
@@ -197,8 +200,8 @@ void StagingFolder::swapWithTarget() {
 }
 
 void StagingFolder::syncSwap() const {
-    if (!detail::syncFolder(target_.parent_path()))
-        fail(target_.parent_path(), errno);
+    if (const int error = detail::syncFolder(target_.parent_path()); error != 0)
+        fail(target_.parent_path(), error);
 }
 
 void StagingFolder::removeTree() const noexcept {
