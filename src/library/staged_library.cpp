@@ -5,6 +5,7 @@
 #include <system_error>
 #include <vector>
 
+#include "library/library_paths.h"
 #include "platform/fs/folder_reader.h"
 
 namespace kavrel::library {
@@ -93,6 +94,11 @@ void removeStaleStagingFolders(const std::filesystem::path& libraryFolder) {
     fs::removeStaleStagingFolders(libraryFolder, [&libraryFolder](const std::filesystem::path& stale) {
         return returnSubFolders(stale, libraryFolder);
     });
+}
+
+void removeStaleStagingFolders(const fs::ProgramFolder& programFolder) {
+    for (const std::string_view name : kLibraryNames)
+        removeStaleStagingFolders(libraryFolder(programFolder, name));
 }
 
 } // namespace kavrel::library

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string_view>
 
+#include "platform/fs/program_folder.h"
 #include "platform/fs/staging_folder.h"
 
 namespace kavrel::library {
@@ -47,8 +48,9 @@ private:
 
 // Removes the staging folders that killed or failed saves of `libraryFolder` left beside it, returning
 // any sub-folder found in one to the library; folders of saves still running (in any process) stay. Safe
-// at any time and never throws. A save calls it before it starts; the player calls it at start-up for
-// each library folder.
+// at any time, from any thread, and never throws. A save calls it before it starts.
 void removeStaleStagingFolders(const std::filesystem::path& libraryFolder);
+// The same for each of the three library folders: the player's start-up calls this.
+void removeStaleStagingFolders(const fs::ProgramFolder& programFolder);
 
 } // namespace kavrel::library

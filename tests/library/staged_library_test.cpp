@@ -183,5 +183,18 @@ TEST(StagedLibrary, AProcessEndedAtAnyStepLeavesTheOldOrTheNewLibraryAfterTheNex
     }
 }
 
+TEST(StagedLibrary, TheStartUpSweepClearsEveryLibrarysStaleFolders) {
+    TempDir dir;
+    writeFile(dir / "Library" / "LB1" / "allsong.pft", "kept");
+    for (const char* stale : {".LB1.abc123", ".LB2.abc123", ".LBCD.abc123"})
+        writeFile(dir / "Library" / stale / "allsong.pft", "stale");
+    writeFile(dir / "Library" / ".LB1.abc123" / "covers" / "a.jpg", "picture");
+    removeStaleStagingFolders(fs::ProgramFolder(dir.path()));
+    EXPECT_EQ(snapshot(dir / "Library"), (Tree{{"LB1/", ""},
+                                               {"LB1/allsong.pft", "kept"},
+                                               {"LB1/covers/", ""},
+                                               {"LB1/covers/a.jpg", "picture"}}));
+}
+
 } // namespace
 } // namespace kavrel::library
