@@ -15,6 +15,7 @@
 namespace kavrel::library {
 namespace {
 
+using test::entryNames;
 using test::readFile;
 using test::TempDir;
 using test::writeFile;
@@ -31,14 +32,6 @@ Tree snapshot(const std::filesystem::path& folder) {
             tree[relative] = readFile(entry.path());
     }
     return tree;
-}
-
-std::vector<std::string> entriesOf(const std::filesystem::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 const Tree kOldLibrary = {{"allsong.pft", "old songs"},
@@ -95,7 +88,7 @@ TEST(StagedLibrary, InstallsTheNewSetWholeAndKeepsSubFolders) {
         staged.install();
     }
     EXPECT_EQ(snapshot(fixture.library), kNewLibrary);
-    EXPECT_EQ(entriesOf(fixture.dir.path()), std::vector<std::string>{"LB1"}) << "no staging folder is left";
+    EXPECT_EQ(entryNames(fixture.dir.path()), std::vector<std::string>{"LB1"}) << "no staging folder is left";
 }
 
 TEST(StagedLibrary, AnAbandonedSaveLeavesTheOldLibrary) {
@@ -105,7 +98,7 @@ TEST(StagedLibrary, AnAbandonedSaveLeavesTheOldLibrary) {
         staged.writeFile("allsong.pft", "new songs");
     }
     EXPECT_EQ(snapshot(fixture.library), kOldLibrary);
-    EXPECT_EQ(entriesOf(fixture.dir.path()), std::vector<std::string>{"LB1"});
+    EXPECT_EQ(entryNames(fixture.dir.path()), std::vector<std::string>{"LB1"});
 }
 
 TEST(StagedLibrary, AFirstSaveMakesTheLibraryFolder) {
@@ -143,7 +136,7 @@ TEST(StagedLibrary, AFailureAtAnyStepLeavesTheOldLibraryWhole) {
         EXPECT_EQ(snapshot(fixture.library), saved ? kNewLibrary : kOldLibrary);
         removeStaleStagingFolders(fixture.library);
         EXPECT_EQ(snapshot(fixture.library), saved ? kNewLibrary : kOldLibrary);
-        EXPECT_EQ(entriesOf(fixture.dir.path()), std::vector<std::string>{"LB1"});
+        EXPECT_EQ(entryNames(fixture.dir.path()), std::vector<std::string>{"LB1"});
     }
 }
 
@@ -174,12 +167,12 @@ TEST(StagedLibrary, AProcessEndedAtAnyStepLeavesTheOldOrTheNewLibraryAfterTheNex
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-        EXPECT_EQ(entriesOf(fixture.dir.path()).size(), 2u) << "the ended save left its staging folder";
+        EXPECT_EQ(entryNames(fixture.dir.path()).size(), 2u) << "the ended save left its staging folder";
 
         removeStaleStagingFolders(fixture.library);
         const bool swapped = end > 4;
         EXPECT_EQ(snapshot(fixture.library), swapped ? kNewLibrary : kOldLibrary);
-        EXPECT_EQ(entriesOf(fixture.dir.path()), std::vector<std::string>{"LB1"});
+        EXPECT_EQ(entryNames(fixture.dir.path()), std::vector<std::string>{"LB1"});
     }
 }
 

@@ -13,17 +13,10 @@
 namespace kavrel::fs {
 namespace {
 
+using test::entryNames;
 using test::readFile;
 using test::TempDir;
 using test::writeFile;
-
-std::vector<std::string> entriesOf(const std::filesystem::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 // A sweep that records what it was given to salvage and salvages nothing.
 struct Sweep {
@@ -50,7 +43,7 @@ TEST(StagingFolder, IsMadeHiddenBesideItsTargetAndTradesPlacesWithIt) {
     EXPECT_EQ(readFile(dir / "LB1" / "allsong.pft"), "old");
     EXPECT_EQ(readFile(staging.path() / "allsong.pft"), "new");
     staging.removeTree();
-    EXPECT_EQ(entriesOf(dir.path()), std::vector<std::string>{"LB1"});
+    EXPECT_EQ(entryNames(dir.path()), std::vector<std::string>{"LB1"});
 }
 
 TEST(StagingFolder, AMissingTargetIsMadeByTheSwapAndUndoneByTheNext) {
@@ -75,7 +68,7 @@ TEST(StagingFolder, ATargetReachedThroughALinkIsReplacedWhereTheLinkLeads) {
     staging.removeTree();
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "LB1"));
     EXPECT_EQ(readFile(dir / "LB1" / "allsong.pft"), "new");
-    EXPECT_EQ(entriesOf(dir / "real"), std::vector<std::string>{"LB1"});
+    EXPECT_EQ(entryNames(dir / "real"), std::vector<std::string>{"LB1"});
 }
 
 TEST(StagingFolder, ATargetThatIsNotAFolderIsNeverSwappedAway) {
@@ -115,7 +108,7 @@ TEST(StagingFolder, IsHeldWhileItsOwnerLivesAndStaleOnceItIsKilled) {
     ::close(ready[0]);
     sweep(target);
     EXPECT_EQ(sweep.salvaged.size(), 1u) << "only the folder `mine` left was stale";
-    const auto left = entriesOf(dir.path());
+    const auto left = entryNames(dir.path());
     ASSERT_EQ(left.size(), 1u);
     EXPECT_EQ(readFile(dir / left[0] / "allsong.pft"), "new") << "the live one stays";
 
@@ -123,7 +116,7 @@ TEST(StagingFolder, IsHeldWhileItsOwnerLivesAndStaleOnceItIsKilled) {
     ::waitpid(child, nullptr, 0);
     sweep(target);
     EXPECT_EQ(sweep.salvaged.size(), 2u);
-    EXPECT_TRUE(entriesOf(dir.path()).empty());
+    EXPECT_TRUE(entryNames(dir.path()).empty());
 }
 
 TEST(StagingFolder, SweepsTakeOnlyStagingFoldersOfTheirTarget) {
@@ -140,7 +133,7 @@ TEST(StagingFolder, SweepsTakeOnlyStagingFoldersOfTheirTarget) {
     auto expected = kept;
     expected.push_back(".LB1.file99");
     std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(entriesOf(dir.path()), expected);
+    EXPECT_EQ(entryNames(dir.path()), expected);
 }
 
 TEST(StagingFolder, AFolderWhoseSalvageFailsIsKept) {
@@ -154,29 +147,24 @@ TEST(StagingFolder, AFolderWhoseSalvageFailsIsKept) {
 }
 
 // Where names cannot be exchanged the swap goes through ".NAME.XXXXXX.old"; a process killed inside it
-// leaves one of these two states.
+// leaves the old set aside and the new one either still staged or already in place.
 TEST(StagingFolder, SweepsUndoASwapByRenamesThatWasCutShort) {
-    {
-        SCOPED_TRACE("killed after the old set stepped aside");
+    struct Case {
+        const char* newSetAt;
+        const char* library;
+        const char* salvaged;
+    };
+    for (const auto& [newSetAt, library, salvaged] :
+         {Case{".LB1.abc123", "old", ".LB1.abc123"}, Case{"LB1", "new", ".LB1.abc123.old"}}) {
+        SCOPED_TRACE(newSetAt);
         TempDir dir;
         writeFile(dir / ".LB1.abc123.old" / "allsong.pft", "old");
-        writeFile(dir / ".LB1.abc123" / "allsong.pft", "new");
+        writeFile(dir / newSetAt / "allsong.pft", "new");
         Sweep sweep;
         sweep(dir / "LB1");
-        EXPECT_EQ(readFile(dir / "LB1" / "allsong.pft"), "old");
-        EXPECT_EQ(sweep.salvaged, std::vector<std::filesystem::path>{dir / ".LB1.abc123"});
-        EXPECT_EQ(entriesOf(dir.path()), std::vector<std::string>{"LB1"});
-    }
-    {
-        SCOPED_TRACE("killed after the new set moved in");
-        TempDir dir;
-        writeFile(dir / ".LB1.abc123.old" / "allsong.pft", "old");
-        writeFile(dir / "LB1" / "allsong.pft", "new");
-        Sweep sweep;
-        sweep(dir / "LB1");
-        EXPECT_EQ(readFile(dir / "LB1" / "allsong.pft"), "new");
-        EXPECT_EQ(sweep.salvaged, std::vector<std::filesystem::path>{dir / ".LB1.abc123.old"});
-        EXPECT_EQ(entriesOf(dir.path()), std::vector<std::string>{"LB1"});
+        EXPECT_EQ(readFile(dir / "LB1" / "allsong.pft"), library);
+        EXPECT_EQ(sweep.salvaged, std::vector<std::filesystem::path>{dir / salvaged});
+        EXPECT_EQ(entryNames(dir.path()), std::vector<std::string>{"LB1"});
     }
 }
 
