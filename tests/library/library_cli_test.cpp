@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 #include "support/temp_dir.h"
@@ -103,6 +105,74 @@ TEST(LibraryTool, AnInterruptedBuildLeavesTheOldOrTheWholeNewLibrary) {
         EXPECT_EQ(std::count(songs.begin(), songs.end(), '\n'), 300);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2)
         << "no staging folder is left";
+}
+
+// `count` files of one ID3v1 tag each, every one by its own artist, so saving writes `count` artist files.
+void writeTaggedTree(const std::filesystem::path& folder, int count) {
+    for (int i = 0; i < count; ++i) {
+        std::string tag(128, '\0');
+        tag.replace(0, 3, "TAG");
+        const std::string title = "Song " + std::to_string(i), artist = "Artist " + std::to_string(i);
+        tag.replace(3, title.size(), title);
+        tag.replace(33, artist.size(), artist);
+        writeFile(folder / std::to_string(i / 100) / (std::to_string(i) + ".mp3"), tag);
+    }
+}
+
+bool hasStagingFolder(const std::filesystem::path& folder) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+        if (entry.path().filename().string().starts_with(".LB1."))
+            return true;
+    return false;
+}
+
+// Starts a build and kills it with SIGKILL as soon as it has a staging folder; false when the build
+// ended first.
+bool killBuildWhileSaving(const std::filesystem::path& library, const std::filesystem::path& music) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        std::freopen("/dev/null", "w", stdout);
+        ::execl(KAVREL_LIBRARY_TOOL, KAVREL_LIBRARY_TOOL, "build", "--library", library.c_str(),
+                music.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    int status = 0;
+    while (::waitpid(child, &status, WNOHANG) == 0) {
+        if (hasStagingFolder(library.parent_path())) {
+            ::kill(child, SIGKILL);
+            ::waitpid(child, &status, 0);
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    return false;
+}
+
+TEST(LibraryTool, TheNextBuildClearsWhatAKilledBuildLeft) {
+    TempDir dir;
+    const auto music = dir / "music";
+    const auto library = dir / "Library" / "LB1";
+    constexpr int kSongs = 500;
+    writeTaggedTree(music, kSongs);
+    writeFile(library / "allsong.pft", "old");
+    writeFile(library / "covers" / "a.jpg", "picture");
+
+    bool killed = false;
+    for (int attempt = 0; attempt < 3 && !killed; ++attempt)
+        killed = killBuildWhileSaving(library, music);
+    ASSERT_TRUE(killed) << "no build was caught while saving";
+    ASSERT_TRUE(hasStagingFolder(dir / "Library")) << "the killed build left its staging folder";
+    const std::string songs = readFile(library / "allsong.pft");
+    EXPECT_TRUE(songs == "old" || std::count(songs.begin(), songs.end(), '\n') == kSongs);
+
+    const ToolRun run = runTool(dir, "build --library '" + library.string() + "' '" + music.string() + "'");
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "Library"), {}), 1)
+        << "no staging folder is left";
+    const std::string saved = readFile(library / "allsong.pft");
+    EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), kSongs);
+    EXPECT_EQ(readFile(library / "covers" / "a.jpg"), "picture");
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 
 #include "library/artist_line.h"
 #include "library/library_paths.h"
-#include "library/staged_library.h"
 #include "support/temp_dir.h"
 
 namespace kavrel::library {
@@ -87,36 +86,6 @@ TEST(LibraryPaths, LibraryFoldersTakeTheSpellingOnDiskAndUnknownNamesReadAsLB1) 
     const fs::ProgramFolder program(dir.path());
     EXPECT_EQ(libraryFolder(program, "LB2"), dir / "library" / "lb2");
     EXPECT_EQ(libraryFolder(program, "../etc").filename(), "LB1");
-}
-
-TEST(StagedLibrary, InstallsTheNewSetWholeAndKeepsSubFolders) {
-    TempDir dir;
-    const auto library = dir / "LB1";
-    writeFile(library / "old.pft", "old");
-    writeFile(library / "keep" / "note.txt", "kept");
-    {
-        StagedLibrary staged(library);
-        staged.writeFile("allsong.pft", "new");
-        EXPECT_EQ(readFile(library / "old.pft"), "old") << "nothing changes before install";
-        staged.install();
-    }
-    EXPECT_FALSE(std::filesystem::exists(library / "old.pft"));
-    EXPECT_EQ(readFile(library / "allsong.pft"), "new");
-    EXPECT_EQ(readFile(library / "keep" / "note.txt"), "kept");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1)
-        << "no staging folder is left";
-}
-
-TEST(StagedLibrary, AnAbandonedSaveLeavesTheOldLibrary) {
-    TempDir dir;
-    const auto library = dir / "LB1";
-    writeFile(library / "allsong.pft", "old");
-    {
-        StagedLibrary staged(library);
-        staged.writeFile("allsong.pft", "new");
-    }
-    EXPECT_EQ(readFile(library / "allsong.pft"), "old");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kavrel::test {
 
@@ -24,6 +25,8 @@ private:
 void writeFile(const std::filesystem::path& file, std::string_view bytes);
 // The whole content of a file; empty when it cannot be read.
 std::string readFile(const std::filesystem::path& file);
+// The names of the entries of a folder (hidden ones included), sorted.
+std::vector<std::string> entryNames(const std::filesystem::path& folder);
 // A committed fixture under tests/fixtures.
 std::filesystem::path fixture(std::string_view relativePath);
 

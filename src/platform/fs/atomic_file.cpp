@@ -1,68 +1,36 @@
 #include "platform/fs/atomic_file.h"
 
 #include <cerrno>
-#include <fcntl.h>
 #include <fstream>
 #include <iterator>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
+#include "platform/fs/posix_file.h"
+
 namespace kavrel::fs {
 
-namespace {
-
-[[noreturn]] void fail(const std::filesystem::path& file, int error) {
-    throw std::system_error(error, std::generic_category(), file.string());
-}
-
-// Makes a finished rename survive a power loss; a folder that cannot be synced changes nothing else.
-void syncFolder(const std::filesystem::path& folder) {
-    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
-} // namespace
+using detail::fail;
 
 void writeFileAtomically(const std::filesystem::path& file, std::string_view bytes) {
     const std::filesystem::path folder = file.parent_path();
     std::string temporary = (folder / ("." + file.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
+    detail::FileDescriptor fd(::mkstemp(temporary.data()));
+    if (!fd.isOpen())
         fail(file, errno);
-    auto abandon = [&](int error) {
-        ::close(fd);
+    try {
+        detail::writeAll(fd.get(), bytes, file);
+        if (::fchmod(fd.get(), 0644) != 0 || ::fsync(fd.get()) != 0 || ::close(fd.release()) != 0 ||
+            ::rename(temporary.c_str(), file.c_str()) != 0)
+            fail(file, errno);
+    } catch (...) {
+        fd.reset();
         ::unlink(temporary.c_str());
-        fail(file, error);
-    };
-    const char* data = bytes.data();
-    std::size_t left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, left);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            abandon(errno);
-        }
-        data += written;
-        left -= static_cast<std::size_t>(written);
+        throw;
     }
-    if (::fchmod(fd, 0644) != 0 || ::fsync(fd) != 0)
-        abandon(errno);
-    if (::close(fd) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        fail(file, error);
-    }
-    if (::rename(temporary.c_str(), file.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        fail(file, error);
-    }
-    syncFolder(folder);
+    // A folder that cannot be synced leaves the file complete, only perhaps not yet on disk.
+    detail::syncFolder(folder);
 }
 
 std::string readWholeFile(const std::filesystem::path& file) {
