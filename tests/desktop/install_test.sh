@@ -62,11 +62,18 @@ validate)
     ;;
 first_start)
     fake_player
+    # The outside player, once installed, is linked into the user's folder beside a Plug-ins folder.
+    printf '#!/bin/sh\n' >"$prefix/libexec/kavrel/kavrel-apollo"
+    chmod +x "$prefix/libexec/kavrel/kavrel-apollo"
     launch
     user="$work/home/.local/share/kavrel"
     [ "$(cat "$work/starts")" = "$user one two" ] || fail "started as: $(cat "$work/starts")"
-    diff -r -x .kavrel-shipped -x .kavrel-lock "$prefix/share/kavrel" "$user" || fail "folder differs"
+    diff -r -x .kavrel-shipped -x .kavrel-lock -x kavrel-apollo -x Plug-ins "$prefix/share/kavrel" "$user" ||
+        fail "folder differs"
     [ -w "$user/PlSysFile/DefaultConf.pcf" ] || fail "copied files are not the user's to change"
+    [ "$(readlink -f "$user/kavrel-apollo")" = "$(readlink -f "$prefix/libexec/kavrel/kavrel-apollo")" ] ||
+        fail "outside player link"
+    [ -d "$user/Plug-ins" ] && [ -w "$user/Plug-ins" ] || fail "no Plug-ins folder of the user's own"
     ;;
 later_start)
     fake_player

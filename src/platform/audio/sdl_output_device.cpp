@@ -30,9 +30,36 @@ public:
     SdlOutputDevice& operator=(const SdlOutputDevice&) = delete;
 
     int open(int rate, bool exactRate, RenderFunction render) override {
+        render_ = std::move(render);
+        if (const int opened = openDevice(rate, exactRate); opened != 0)
+            return opened;
+        // The driver itself may have gone with the device (its sound server ended): start it afresh.
+        if (initialised_)
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        initialised_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+        if (!initialised_) {
+            error_ = SDL_GetError();
+            return 0;
+        }
+        return openDevice(rate, exactRate);
+    }
+
+    void start() override { SDL_PauseAudioDevice(device_, 0); }
+
+    bool playing() override { return device_ != 0 && SDL_GetAudioDeviceStatus(device_) == SDL_AUDIO_PLAYING; }
+
+    void close() override {
+        if (device_ != 0)
+            SDL_CloseAudioDevice(device_);
+        device_ = 0;
+    }
+
+    std::string lastError() override { return error_; }
+
+private:
+    int openDevice(int rate, bool exactRate) {
         if (!initialised_)
             return 0;
-        render_ = std::move(render);
         SDL_AudioSpec wanted{};
         wanted.freq = rate;
         wanted.format = AUDIO_F32SYS;
@@ -50,19 +77,6 @@ public:
         return obtained.freq;
     }
 
-    void start() override { SDL_PauseAudioDevice(device_, 0); }
-
-    bool playing() override { return device_ != 0 && SDL_GetAudioDeviceStatus(device_) == SDL_AUDIO_PLAYING; }
-
-    void close() override {
-        if (device_ != 0)
-            SDL_CloseAudioDevice(device_);
-        device_ = 0;
-    }
-
-    std::string lastError() override { return error_; }
-
-private:
     static void callback(void* self, Uint8* stream, int bytes) {
         auto* device = static_cast<SdlOutputDevice*>(self);
         device->render_(reinterpret_cast<float*>(stream),
