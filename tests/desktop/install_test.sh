@@ -101,6 +101,15 @@ later_start)
     [ "$(cat "$user/PlayLists/PL1.ppl")" = "$(printf 'state\r')" ] || fail "the player's file was touched"
     [ "$(wc -l <"$work/starts")" -eq 3 ] || fail "the player did not start every time"
     ;;
+relative_data_home)
+    # A relative XDG_DATA_HOME is invalid and ignored; without HOME as well there is nowhere to go.
+    fake_player
+    (cd "$work" && launch XDG_DATA_HOME=relative)
+    [ -d "$work/home/.local/share/kavrel/PlSysFile" ] || fail "the default folder was not used"
+    [ ! -e "$work/relative" ] || fail "a relative XDG_DATA_HOME was used"
+    if env -u HOME -u XDG_DATA_HOME "$prefix/bin/kavrel" 2>"$work/error"; then fail "started without a home"; fi
+    grep -q '^kavrel: neither XDG_DATA_HOME nor HOME is set$' "$work/error" || fail "message: $(cat "$work/error")"
+    ;;
 second_user)
     fake_player
     launch XDG_DATA_HOME="$work/alice"
