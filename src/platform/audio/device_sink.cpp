@@ -71,8 +71,10 @@ public:
 private:
     RenderFunction pullFunction() {
         return [this](float* stereo, std::size_t frames) {
-            lastPull_ = Clock::now().time_since_epoch().count();
+            rendering_ = true;
             render_(stereo, frames);
+            lastPull_ = Clock::now().time_since_epoch().count();
+            rendering_ = false;
         };
     }
 
@@ -82,9 +84,10 @@ private:
         onDevice_ = true;
     }
 
+    // A block that takes long to render (a channel waiting on a slow drive) is not the device's stall.
     bool deviceLost() {
         const Clock::time_point lastPull{Clock::duration(lastPull_.load())};
-        return !device_->playing() || Clock::now() - lastPull > kStallLimit;
+        return !device_->playing() || (!rendering_ && Clock::now() - lastPull > kStallLimit);
     }
 
     void supervise() {
@@ -129,7 +132,8 @@ private:
     std::unique_ptr<OutputDevice> device_;
     RenderFunction render_;
     int rate_ = 0;
-    std::atomic<Clock::rep> lastPull_{0};
+    std::atomic<Clock::rep> lastPull_{0}; // when the device last took a block
+    std::atomic<bool> rendering_{false};
 
     std::mutex mutex_;
     std::condition_variable wake_;
