@@ -162,11 +162,13 @@ TEST_F(DeviceSinkTest, ALostDeviceMidTrackStillLetsTheTrackEndAndPlaysOnFromTheS
         device.load()->unplug(c.deviceReportsLoss);
         socket.present = c.anotherDeviceOpens;
 
-        // A lost device is noticed within 50 ms, a silent one within half a second.
+        // A lost device is noticed within 50 ms, a silent one within half a second; the rest is room for a
+        // loaded machine (without the sink's care the track never ends at all).
         const double reopenAllowance = c.deviceReportsLoss ? 0.3 : 0.8;
+        constexpr double kLoadedMachine = 1.0;
         const double seconds = secondsToEnd(start);
         EXPECT_GT(seconds, 0.95);
-        EXPECT_LT(seconds, 1.0 + reopenAllowance + 0.5) << "the track did not end in time";
+        EXPECT_LT(seconds, 1.0 + reopenAllowance + kLoadedMachine) << "the track did not end in time";
         EXPECT_EQ(socket.opens, c.anotherDeviceOpens ? 2 : 1);
         if (c.anotherDeviceOpens) {
             // Every frame of the tone was heard once: nothing skipped, nothing played again.
@@ -181,7 +183,7 @@ TEST_F(DeviceSinkTest, TheNextTrackUsesADeviceThatCameBack) {
     ASSERT_TRUE(audio->play(channel, true));
     std::this_thread::sleep_for(300ms);
     device.load()->unplug(true);
-    ASSERT_LT(secondsToEnd(Clock::now()), 1.5) << "the track did not end on the clock";
+    ASSERT_LT(secondsToEnd(Clock::now()), 2.0) << "the track did not end on the clock";
     EXPECT_EQ(socket.opens, 1);
 
     socket.present = true;
@@ -190,7 +192,7 @@ TEST_F(DeviceSinkTest, TheNextTrackUsesADeviceThatCameBack) {
     channel = openTone(*audio);
     ASSERT_TRUE(audio->play(channel, true));
     const double seconds = secondsToEnd(Clock::now());
-    EXPECT_LT(seconds, 1.5);
+    EXPECT_LT(seconds, 2.5);
     EXPECT_EQ(socket.opens, 2);
     EXPECT_NEAR(socket.soundingFrames.load(), kRate, kRate / 20)
         << "the new track was not heard on the device";
