@@ -14,6 +14,7 @@
 // reached the sink, converted back to the channel's frames. They are exact with the capture sink.
 #include "platform/audio/audio_types.h"
 #include "platform/audio/capture.h"
+#include "platform/audio/sink.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -38,6 +39,8 @@ struct EngineOptions {
     // The capture sink takes its rate from `capture`.
     int sampleRate = 44100;
     CaptureOptions capture;
+    // The output device of a Device sink; the default SDL2 device when empty.
+    OutputDeviceFactory device;
 };
 
 struct ChannelOptions {

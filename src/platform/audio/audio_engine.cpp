@@ -76,7 +76,7 @@ void AudioEngine::Impl::openSink(const EngineOptions& options) {
         return;
     }
     if (options.sink == SinkKind::Device) {
-        sink = openDeviceSink(options.sampleRate, renderer);
+        sink = openDeviceSink(options.sampleRate, renderer, options.device);
         if (sink) {
             activeSink = SinkKind::Device;
             return;
@@ -102,6 +102,7 @@ std::shared_ptr<Channel> AudioEngine::Impl::filterChannel(FilterHandle filter) c
 ChannelHandle AudioEngine::Impl::add(std::unique_ptr<Decoder> decoder, ChannelOptions options) {
     if (!decoder)
         return 0;
+    sink->trackStarting();
     auto channel = std::make_shared<Channel>(std::move(decoder), sink->rate());
     std::lock_guard lock(mutex);
     const ChannelHandle handle = nextChannel++;

@@ -13,8 +13,9 @@ public:
     virtual ~DesktopShell() = default;
     // Opens a web address in the default browser; false when nothing could take it.
     virtual bool openUrl(const std::string& url) = 0;
-    // Starts a program from a command line split into words as a shell would quote them, but without a
-    // shell: nothing in the text is ever interpreted. False when the program could not be started.
+    // Starts a program from a command line split into words at blanks, double quotes grouping words (three
+    // double quotes stand for one), without a shell: nothing else in the text is ever interpreted. False
+    // when the program could not be started.
     virtual bool startProgram(const std::string& commandLine) = 0;
     // Opens a file or folder with the desktop's default application.
     virtual bool openDocument(const std::string& path) = 0;
