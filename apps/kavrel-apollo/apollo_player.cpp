@@ -132,6 +132,12 @@ void ApolloPlayer::setBandGain(int band, float gainDb) {
         audio_.setEqualizer(filters_[index], {kCentres[index], kBandwidthSemitones, gainDb});
 }
 
+bool ApolloPlayer::finishCapture(std::string* error) {
+    std::lock_guard lock(mutex_);
+    releaseLocked();
+    return audio_.finishCapture(error);
+}
+
 std::string ApolloPlayer::fileName() const {
     std::lock_guard lock(mutex_);
     return fileName_;

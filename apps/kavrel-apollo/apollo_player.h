@@ -40,6 +40,8 @@ public:
     void setVolume(std::int64_t value);
     void setBandGain(int band, float gainDb);
     std::string fileName() const;
+    // Completes the recording of a capture run (nothing to do on a device); false with the reason.
+    bool finishCapture(std::string* error);
 
     static float bandCentreHz(int band);
 

@@ -10,12 +10,16 @@
 #include "window_bridge.h"
 
 #include <QApplication>
+#include <QSocketNotifier>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <stdexcept>
+#include <unistd.h>
 
 using namespace kavrel;
 using namespace kavrel::apollo;
@@ -37,6 +41,22 @@ std::filesystem::path startFolder(const char* argv0) {
     return started.parent_path();
 }
 
+// SIGINT and SIGTERM end the player as closing its window does, so a recording is completed.
+void quitOnTermination() {
+    static int wake[2] = {-1, -1};
+    if (::pipe2(wake, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    struct sigaction action {};
+    action.sa_handler = [](int) {
+        const char byte = 1;
+        [[maybe_unused]] const auto written = ::write(wake[1], &byte, 1);
+    };
+    ::sigaction(SIGINT, &action, nullptr);
+    ::sigaction(SIGTERM, &action, nullptr);
+    auto* notifier = new QSocketNotifier(wake[0], QSocketNotifier::Read, qApp);
+    QObject::connect(notifier, &QSocketNotifier::activated, [] { QApplication::quit(); });
+}
+
 audio::EngineOptions engineOptions(const Options& options) {
     audio::EngineOptions engine;
     if (!options.capture.empty()) {
@@ -52,6 +72,7 @@ audio::EngineOptions engineOptions(const Options& options) {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    quitOnTermination();
     Options options;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--minimized") == 0) {
@@ -86,7 +107,13 @@ int main(int argc, char** argv) {
             main.showMinimized();
         else
             main.show();
-        return QApplication::exec();
+        const int status = QApplication::exec();
+        std::string captureError;
+        if (!player.finishCapture(&captureError)) {
+            std::fprintf(stderr, "kavrel-apollo: %s\n", captureError.c_str());
+            return 1;
+        }
+        return status;
     } catch (const std::runtime_error& error) {
         std::fprintf(stderr, "kavrel-apollo: %s\n", error.what());
         return 1;

@@ -2,6 +2,7 @@
 
 #include "engine/apollo_cd_plugin.h"
 #include "engine/apollo_program.h"
+#include "platform/winmsg/socket_desktop.h"
 
 #include <thread>
 
@@ -137,6 +138,14 @@ void TApollo::EnsureCdPlugin(const std::string& playerPath) {
 
 void TApollo::ShowEqualizer() {
     enqueue([this] { showPlayerEqualizer(*desktop_); });
+}
+
+std::unique_ptr<TApollo> makeApollo(const std::filesystem::path& programFolder, TApollo::ErrorSink onError) {
+    ApolloOptions options;
+    options.shippedCdPlugin = programFolder / "ForApollo" / kApolloCdPluginFile;
+    return std::make_unique<TApollo>(std::make_unique<winmsg::SocketDesktop>(),
+                                     std::make_unique<winmsg::ProcessLauncher>(), std::move(onError),
+                                     options);
 }
 
 } // namespace kavrel::engine

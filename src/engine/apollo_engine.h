@@ -94,4 +94,8 @@ private:
     SerialWorker worker_;              // last: its thread ends before the rest goes
 };
 
+// The outside-player engine of the running program: real windows and program starts, the plug-in the
+// program folder ships, errors to `onError`.
+std::unique_ptr<TApollo> makeApollo(const std::filesystem::path& programFolder, TApollo::ErrorSink onError);
+
 } // namespace kavrel::engine

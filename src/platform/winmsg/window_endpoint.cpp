@@ -71,6 +71,8 @@ WindowEndpoint::WindowEndpoint(std::string title, Handler handler, std::string f
         ::close(lockFd_);
         throw failure("Cannot register the window \"" + title_ + "\": " + reason);
     }
+    // The folder already keeps others out; the socket's own mode says the same to anyone who looks.
+    ::chmod(paths->socket.c_str(), 0600);
     socketPath_ = paths->socket;
     wakeFd_ = ::eventfd(0, EFD_CLOEXEC);
     thread_ = std::thread([this] { run(); });
