@@ -92,15 +92,16 @@ int main(int argc, char** argv) {
     MainWindow main(player, equalizer,
                     plugin ? QString("CD reader plug-in loaded.") : QString::fromStdString(pluginError));
     try {
+        // The equalizer first: whoever finds the main window can count on the equalizer being there too.
+        WindowBridge equalizerBridge(
+            &equalizer, kEqualizerTitle,
+            {nullptr, [&equalizer](std::uint64_t key) { equalizer.keyDown(static_cast<int>(key)); },
+             [&equalizer] { equalizer.hide(); }});
         WindowBridge mainBridge(
             &main, kMainWindowTitle,
             {[&player](const winmsg::Message& message) { return answerPlayerMessage(player, message); },
              [&main](std::uint64_t key) { main.keyDown(static_cast<int>(key)); },
              [] { QApplication::quit(); }});
-        WindowBridge equalizerBridge(
-            &equalizer, kEqualizerTitle,
-            {nullptr, [&equalizer](std::uint64_t key) { equalizer.keyDown(static_cast<int>(key)); },
-             [&equalizer] { equalizer.hide(); }});
         // Hidden by Kavrel, the player lives on; only closing its main window ends it.
         QApplication::setQuitOnLastWindowClosed(false);
         if (options.minimized)

@@ -46,8 +46,9 @@ std::optional<std::string> installCdPlugin(winmsg::Desktop& desktop, winmsg::Pro
     desktop.CloseWindow(kApolloMainWindow);
     const auto copyProblem = copyPlugin(steps.shipped, target);
     std::this_thread::sleep_for(steps.pause);
-    // The closing player must have let go of its title before the new one can take it.
+    // The closing player must have let go of its titles before the new one can take them.
     waitForWindow(desktop, kApolloMainWindow, false, steps.windowWait);
+    waitForWindow(desktop, kApolloEqualizerWindow, false, steps.windowWait);
     const auto startProblem = startPlayerHidden(desktop, launcher, playerPath, steps.windowWait);
     return copyProblem ? copyProblem : startProblem;
 }
