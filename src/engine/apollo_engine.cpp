@@ -121,8 +121,10 @@ void TApollo::SetVolume(std::int32_t volume) {
 
 void TApollo::StartHidden(const std::string& path) {
     enqueue([this, path] {
-        if (const auto problem = startPlayerHidden(*desktop_, *launcher_, path, options_.windowWait))
+        if (const auto problem = startPlayerHidden(*desktop_, *launcher_, path, options_.windowWait)) {
             report(*problem);
+            silentReported_ = true; // the user knows why the player will not answer
+        }
     });
 }
 

@@ -149,6 +149,10 @@ TEST_F(TApolloTest, APlayerThatCannotStartOrShowsNoWindowIsReported) {
     EXPECT_NE(errors[0].find("is not an executable program"), std::string::npos) << errors[0];
     EXPECT_NE(errors[1].find("no window titled"), std::string::npos) << errors[1];
     EXPECT_TRUE(sent().empty()) << "nothing to hide";
+    engine.SetVolume(1000);
+    EXPECT_EQ(engine.GetState(), 0);
+    engine.Flush();
+    EXPECT_EQ(errors.size(), 2u) << "a player that could not start is not reported again as silent";
 }
 
 TEST_F(TApolloTest, TheOutsideEqualizerIsBroughtUpAboveTheRest) {

@@ -62,6 +62,7 @@ protected:
 
 TEST_F(WinmsgTest, SendsAndReadsTheAnswer) {
     startPeer("echo");
+    EXPECT_EQ(std::filesystem::status(folder).permissions(), std::filesystem::perms::owner_all);
     EXPECT_EQ(desktop.SendMessage(kTitle, kCommand, 7, 5), 7005);
     EXPECT_EQ(desktop.SendMessage(kTitle, kCommand, 20, 66000), 86000);
     EXPECT_EQ(desktop.SendCopyData(kTitle, 0, textCopyData(2, "/music/a.mp3")), 2013)
