@@ -11,4 +11,4 @@ add_custom_target(program ALL
     COMMAND kavrel-default-conf ${KAVREL_PROGRAM_DIR}/PlSysFile
     COMMENT "Assembling the program folder in ${KAVREL_PROGRAM_DIR}"
     VERBATIM)
-add_dependencies(program kavrel kavrel-default-conf)
+add_dependencies(program kavrel kavrel-default-conf kavrel-apollo CDReader)

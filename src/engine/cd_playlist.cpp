@@ -1,5 +1,6 @@
 #include "engine/cd_playlist.h"
 
+#include "engine/apollo_cd_plugin.h"
 #include "platform/text/numbers.h"
 
 #include <algorithm>
@@ -55,6 +56,8 @@ void TCdPlaylist::ReadCdTracks(PlaylistRecord& tab) {
 }
 
 void TCdPlaylist::RefreshCdTab(bool read, bool cdTabShown, PlaylistRecord& cdTab) {
+    if (cdTabShown)
+        RefreshApolloCdPlugin(engine_);
     if (cdTabShown && read)
         ReadCdTracks(cdTab);
 }

@@ -5,7 +5,7 @@
 namespace kavrel::engine {
 
 TMasterEngine::TMasterEngine(bass::BassLibrary& library, bass::BassWindow window, std::unique_ptr<TFmod> fmod,
-                             std::unique_ptr<TEngine> apollo)
+                             std::unique_ptr<TApollo> apollo)
     : Bass(std::make_unique<TBass>(library, window)), Fmod(std::move(fmod)), Apollo(std::move(apollo)) {}
 
 TEngine* TMasterEngine::engineNamed(const std::string& name) const {
@@ -25,11 +25,16 @@ bool TMasterEngine::isKnownEngine() const {
 void TMasterEngine::SelectEngine(const std::string& name) {
     if (name == EngineName_)
         return;
+    const bool apollo = name == kEngineApollo && Apollo;
+    if (apollo)
+        Apollo->StartHidden(ApolloPath);
     const std::int32_t position = GetPosition();
     const std::uint8_t state = GetState();
     Stop();
     EngineName_ = name;
     selected_ = engineNamed(name);
+    if (apollo)
+        Apollo->SetVolume(Volume * kApolloVolumeScale);
     if (state != kStopped)
         Play(FileName, position, state == kPaused);
 }
@@ -79,6 +84,8 @@ void TMasterEngine::SetVolume(std::int32_t volume) {
     // Every engine plays its volume through the BASS output volume.
     if (isKnownEngine())
         Bass->SetVolume(volume);
+    if (EngineName_ == kEngineApollo && Apollo)
+        Apollo->SetVolume(volume * kApolloVolumeScale);
 }
 
 void TMasterEngine::ShowSpectrum(int width, int height) {

@@ -4,6 +4,7 @@
 // file, its kind and the volume). With no engine selected every playing operation does nothing.
 //
 // Threads: GetState and GetPosition run on the poller's thread; everything else on the main thread.
+#include "engine/apollo_engine.h"
 #include "engine/bass_engine.h"
 #include "engine/engine.h"
 #include "engine/fmod_engine.h"
@@ -27,10 +28,11 @@ public:
     // Creates TBass on `library` (throws BassStartError). `fmod` and `apollo` answer to "FMOD" and "APOLLO";
     // while one is absent, selecting its name leaves nothing to forward to.
     TMasterEngine(bass::BassLibrary& library, bass::BassWindow window, std::unique_ptr<TFmod> fmod = nullptr,
-                  std::unique_ptr<TEngine> apollo = nullptr);
+                  std::unique_ptr<TApollo> apollo = nullptr);
 
     // Does nothing when `name` is already selected; otherwise stops the old engine and, when it was playing
-    // or paused, goes on with the same file at the same place in the new one.
+    // or paused, goes on with the same file at the same place in the new one. Selecting "APOLLO" starts
+    // the outside player hidden at ApolloPath (without waiting here) and gives it the volume.
     void SelectEngine(const std::string& name);
     const std::string& EngineName() const { return EngineName_; }
 
@@ -43,9 +45,12 @@ public:
     // 0 without an engine.
     std::int32_t GetPosition();
     void SetPosition(std::int32_t ms);
+    // With "APOLLO" the volume also goes to the outside player, whose sound does not pass through ours.
     void SetVolume(std::int32_t volume);
     void SetApolloPath(const std::string& path) { ApolloPath = path; }
 
+    // The selected engine has an analyser to draw (the outside player has none).
+    bool HasSpectrum() const { return EngineName_ == kEngineBass || EngineName_ == kEngineFmod; }
     // BASS draws its analyser into the paint box's picture; FMOD shows its control on the spectrum panel
     // (placed there by AttachSpectrum) and repaints it itself.
     void ShowSpectrum(int width, int height);
@@ -68,7 +73,7 @@ public:
     std::atomic<std::uint8_t> State{kStopped};
     std::unique_ptr<TBass> Bass;
     std::unique_ptr<TFmod> Fmod;
-    std::unique_ptr<TEngine> Apollo;
+    std::unique_ptr<TApollo> Apollo;
     std::string ApolloPath;
     std::string FileName;
     std::int32_t Volume = 0;

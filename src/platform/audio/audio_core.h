@@ -14,6 +14,7 @@
 // reached the sink, converted back to the channel's frames. They are exact with the capture sink.
 #include "platform/audio/audio_types.h"
 #include "platform/audio/capture.h"
+#include "platform/audio/decoder.h"
 #include "platform/audio/sink.h"
 
 #include <cstddef>
@@ -83,6 +84,8 @@ public:
     // Fails for a data track or an index outside the disc.
     ChannelHandle openCdTrack(const std::string& source, int trackIndex, ChannelOptions options = {},
                               std::string* error = nullptr);
+    // A source of the caller's own (such as one a plug-in provides); 0 for nullptr.
+    ChannelHandle openDecoder(std::unique_ptr<Decoder> decoder, ChannelOptions options = {});
     // Stops and frees the channel and its filters, on the calling thread: waits for the block the sink
     // is rendering (a few milliseconds) and, for a CD track, for a drive read in progress. When it
     // returns, the channel's end callback is neither running (unless free() was called from that

@@ -212,6 +212,10 @@ ChannelHandle AudioEngine::openCdTrack(const std::string& source, int trackIndex
     return impl_->add(openCdDecoder(source, trackIndex, error), options);
 }
 
+ChannelHandle AudioEngine::openDecoder(std::unique_ptr<Decoder> decoder, ChannelOptions options) {
+    return impl_->add(std::move(decoder), options);
+}
+
 bool AudioEngine::free(ChannelHandle channel) {
     return impl_->free(channel);
 }

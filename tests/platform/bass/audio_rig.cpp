@@ -169,4 +169,18 @@ std::filesystem::path engineFixture(const std::string& name) {
     return fixture("engine/" + name);
 }
 
+std::vector<float> wavLeftChannel(const std::filesystem::path& file) {
+    const std::string bytes = readFile(file);
+    const auto data = bytes.find("data");
+    std::vector<float> left;
+    if (data == std::string::npos)
+        return left;
+    for (std::size_t frame = data + 8; frame + 4 <= bytes.size(); frame += 4) {
+        const auto low = static_cast<unsigned char>(bytes[frame]);
+        const auto high = static_cast<unsigned char>(bytes[frame + 1]);
+        left.push_back(static_cast<float>(static_cast<std::int16_t>(low | (high << 8))) / 32768.0f);
+    }
+    return left;
+}
+
 } // namespace kavrel::test

@@ -54,4 +54,7 @@ void writeEightBitWav(const std::filesystem::path& file, int seconds);
 
 std::filesystem::path engineFixture(const std::string& name);
 
+// The left channel of a 16-bit stereo PCM WAV file; empty when it cannot be read.
+std::vector<float> wavLeftChannel(const std::filesystem::path& file);
+
 } // namespace kavrel::test
