@@ -1,17 +1,8 @@
 #include "apollo_commands.h"
 
-#include <algorithm>
 #include <cstdio>
 
 namespace kavrel::apollo {
-
-std::optional<std::string> copiedFileName(const winmsg::CopyData& data) {
-    const auto& bytes = data.bytes;
-    if (data.dwData != kFileNameKind || bytes.size() < 2 || bytes.back() != 0 ||
-        std::find(bytes.begin(), bytes.end(), 0) != bytes.end() - 1)
-        return std::nullopt;
-    return std::string(bytes.begin(), bytes.end() - 1);
-}
 
 std::optional<std::int64_t> answerPlayerMessage(ApolloPlayer& player, const winmsg::Message& message) {
     if (message.msg == winmsg::WM_COPYDATA) {
@@ -24,26 +15,26 @@ std::optional<std::int64_t> answerPlayerMessage(ApolloPlayer& player, const winm
         std::fprintf(stderr, "kavrel-apollo: %s\n", error.c_str());
         return 0;
     }
-    if (message.msg != kCommandMessage)
+    if (message.msg != engine::kApolloCommandMessage)
         return std::nullopt;
     switch (message.wParam) {
-    case kGetState:
+    case engine::kApolloGetState:
         return player.state();
-    case kRelease:
+    case engine::kApolloRelease:
         player.release();
         return 0;
-    case kStop:
+    case engine::kApolloStop:
         player.stop();
         return 0;
-    case kTogglePause:
+    case engine::kApolloTogglePause:
         player.toggle();
         return 0;
-    case kSetPosition:
+    case engine::kApolloSetPosition:
         player.setPosition(message.lParam);
         return 0;
-    case kGetPosition:
+    case engine::kApolloGetPosition:
         return player.positionMs();
-    case kSetVolume:
+    case engine::kApolloSetVolume:
         player.setVolume(message.lParam);
         return 0;
     default:

@@ -119,7 +119,8 @@ PlayerState ApolloPlayer::state() const {
 
 void ApolloPlayer::setVolume(std::int64_t value) {
     audio_.setVolume(
-        static_cast<int>(std::clamp<std::int64_t>(value, 0, audio::kMaxVolume * kVolumeStep) / kVolumeStep));
+        static_cast<int>(std::clamp<std::int64_t>(value, 0, audio::kMaxVolume * engine::kApolloVolumeScale) /
+                         engine::kApolloVolumeScale));
 }
 
 void ApolloPlayer::setBandGain(int band, float gainDb) {

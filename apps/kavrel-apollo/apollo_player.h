@@ -2,6 +2,7 @@
 // The stand-in player's playing part: one file (or CD track through the plug-in) at a time on the audio
 // core, with its own sixteen-band equalizer. Thread-safe: the window thread and the message thread call it.
 #include "cd_plugin_loader.h"
+#include "engine/apollo_protocol.h"
 #include "platform/audio/audio_core.h"
 
 #include <array>
@@ -12,8 +13,6 @@
 namespace kavrel::apollo {
 
 inline constexpr int kBands = 16;
-// The player's volume scale: 66 steps for each of the thousand steps of the audio core.
-inline constexpr std::int64_t kVolumeStep = 66;
 
 enum PlayerState : std::int64_t { kStopped = 0, kPlaying = 1, kPaused = 2 };
 
@@ -36,7 +35,7 @@ public:
     std::int64_t lengthMs() const;
     // 0 also once the track has played to its end.
     PlayerState state() const;
-    // 0..66000 (kVolumeStep per step); values outside are clamped.
+    // 0..66000 (the protocol's scale); values outside are clamped.
     void setVolume(std::int64_t value);
     void setBandGain(int band, float gainDb);
     std::string fileName() const;

@@ -9,9 +9,6 @@
 
 namespace kavrel::apollo {
 
-inline constexpr const char* kMainWindowTitle = "Apollo - Main Window";
-inline constexpr const char* kEqualizerTitle = "Graphic Equalizer";
-
 class EqualizerWindow final : public QWidget {
 public:
     explicit EqualizerWindow(ApolloPlayer& player);

@@ -6,6 +6,7 @@
 // --capture (or KAVREL_APOLLO_CAPTURE) records what would be heard into a WAV file instead of the device.
 #include "apollo_commands.h"
 #include "apollo_windows.h"
+#include "engine/apollo_protocol.h"
 #include "platform/winmsg/program_launcher.h"
 #include "window_bridge.h"
 
@@ -94,11 +95,11 @@ int main(int argc, char** argv) {
     try {
         // The equalizer first: whoever finds the main window can count on the equalizer being there too.
         WindowBridge equalizerBridge(
-            &equalizer, kEqualizerTitle,
+            &equalizer, engine::kApolloEqualizerWindow,
             {nullptr, [&equalizer](std::uint64_t key) { equalizer.keyDown(static_cast<int>(key)); },
              [&equalizer] { equalizer.hide(); }});
         WindowBridge mainBridge(
-            &main, kMainWindowTitle,
+            &main, engine::kApolloMainWindow,
             {[&player](const winmsg::Message& message) { return answerPlayerMessage(player, message); },
              [&main](std::uint64_t key) { main.keyDown(static_cast<int>(key)); },
              [] { QApplication::quit(); }});

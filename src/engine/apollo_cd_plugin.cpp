@@ -12,8 +12,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::uint64_t kReleaseCommand = 9;
-
 // Copied beside the target and renamed over it, so the player never loads half a plug-in.
 std::optional<std::string> copyPlugin(const fs::path& shipped, const fs::path& target) {
     std::error_code error;
@@ -42,7 +40,7 @@ std::optional<std::string> installCdPlugin(winmsg::Desktop& desktop, winmsg::Pro
     std::error_code error;
     if (fs::exists(target, error))
         return std::nullopt;
-    desktop.SendMessage(kApolloMainWindow, winmsg::WM_USER + 3, kReleaseCommand, 0);
+    desktop.SendMessage(kApolloMainWindow, kApolloCommandMessage, kApolloRelease, 0);
     desktop.CloseWindow(kApolloMainWindow);
     const auto copyProblem = copyPlugin(steps.shipped, target);
     std::this_thread::sleep_for(steps.pause);

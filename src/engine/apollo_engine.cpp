@@ -8,23 +8,6 @@
 
 namespace kavrel::engine {
 
-namespace {
-
-constexpr std::uint32_t kCommandMessage = winmsg::WM_USER + 3;
-constexpr std::uint64_t kFileNameKind = 2;
-
-enum Command : std::uint64_t {
-    kGetState = 1,
-    kRelease = 9,
-    kStop = 11,
-    kTogglePause = 13,
-    kSetPosition = 18,
-    kGetPosition = 19,
-    kSetVolume = 20,
-};
-
-} // namespace
-
 TApollo::TApollo(std::unique_ptr<winmsg::Desktop> desktop, std::unique_ptr<winmsg::ProgramLauncher> launcher,
                  ErrorSink onError, ApolloOptions options)
     : desktop_(std::move(desktop)), launcher_(std::move(launcher)), onError_(std::move(onError)),
@@ -53,7 +36,7 @@ void TApollo::report(const std::string& message) {
 }
 
 std::int64_t TApollo::command(std::uint64_t number, std::int64_t parameter) {
-    const auto answer = desktop_->SendMessage(kApolloMainWindow, kCommandMessage, number, parameter);
+    const auto answer = desktop_->SendMessage(kApolloMainWindow, kApolloCommandMessage, number, parameter);
     if (!answer) {
         // Every poll would fail the same way; the user hears of it once, until the player answers again.
         if (!silentReported_.exchange(true))
@@ -69,31 +52,31 @@ void TApollo::Play(const std::string& fileName, std::int32_t startMs, bool pause
     const std::int32_t volume = Volume;
     enqueue(
         [this, fileName, startMs, paused, volume] {
-            command(kSetVolume, 0);
-            desktop_->SendCopyData(kApolloMainWindow, 0, winmsg::textCopyData(kFileNameKind, fileName));
+            command(kApolloSetVolume, 0);
+            desktop_->SendCopyData(kApolloMainWindow, 0, winmsg::textCopyData(kApolloFileNameKind, fileName));
             std::this_thread::sleep_for(options_.settle);
             if (startMs != 0)
-                command(kSetPosition, startMs);
+                command(kApolloSetPosition, startMs);
             if (paused)
-                command(kTogglePause, 0);
-            command(kSetVolume, volume);
+                command(kApolloTogglePause, 0);
+            command(kApolloSetVolume, volume);
         },
         paused ? kPaused : kPlaying, startMs);
 }
 
 void TApollo::Pause() {
-    enqueue([this] { command(kTogglePause, 0); }, kPaused);
+    enqueue([this] { command(kApolloTogglePause, 0); }, kPaused);
 }
 
 void TApollo::Resume() {
-    enqueue([this] { command(kTogglePause, 0); }, kPlaying);
+    enqueue([this] { command(kApolloTogglePause, 0); }, kPlaying);
 }
 
 void TApollo::Stop() {
     enqueue(
         [this] {
-            command(kStop, 0);
-            command(kRelease, 0);
+            command(kApolloStop, 0);
+            command(kApolloRelease, 0);
         },
         kStopped, 0);
 }
@@ -101,22 +84,22 @@ void TApollo::Stop() {
 std::uint8_t TApollo::GetState() {
     if (pending_ > 0)
         return expectedState_;
-    return static_cast<std::uint8_t>(command(kGetState, 0));
+    return static_cast<std::uint8_t>(command(kApolloGetState, 0));
 }
 
 std::int32_t TApollo::GetPosition() {
     if (pending_ > 0)
         return expectedPosition_;
-    return static_cast<std::int32_t>(command(kGetPosition, 0));
+    return static_cast<std::int32_t>(command(kApolloGetPosition, 0));
 }
 
 void TApollo::SetPosition(std::int32_t ms) {
-    enqueue([this, ms] { command(kSetPosition, ms); }, std::nullopt, ms);
+    enqueue([this, ms] { command(kApolloSetPosition, ms); }, std::nullopt, ms);
 }
 
 void TApollo::SetVolume(std::int32_t volume) {
     Volume = volume;
-    enqueue([this, volume] { command(kSetVolume, volume); });
+    enqueue([this, volume] { command(kApolloSetVolume, volume); });
 }
 
 void TApollo::StartHidden(const std::string& path) {

@@ -6,6 +6,7 @@
 // thread and return at once: their messages (and the waits between them) run in order on the engine's
 // own worker. GetState and GetPosition run on the poller's thread; while commands are still queued they
 // answer what those commands lead to, so a file being handed over is not taken for a track end.
+#include "engine/apollo_protocol.h"
 #include "engine/apollo_worker.h"
 #include "engine/engine.h"
 #include "platform/winmsg/desktop.h"
@@ -21,11 +22,6 @@
 #include <string>
 
 namespace kavrel::engine {
-
-inline constexpr const char* kApolloMainWindow = "Apollo - Main Window";
-inline constexpr const char* kApolloEqualizerWindow = "Graphic Equalizer";
-// The player's volume for the program's 0..1000.
-inline constexpr std::int32_t kApolloVolumeScale = 66;
 
 struct ApolloOptions {
     // Silence after handing over a file, before the start position and the volume are given.

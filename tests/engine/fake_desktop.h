@@ -123,12 +123,12 @@ inline std::vector<std::string> playerCommands(const std::vector<Delivered>& log
     std::vector<std::string> out;
     for (const Delivered& entry : log) {
         const winmsg::Message& m = entry.message;
-        if (m.msg == winmsg::WM_USER + 3 && !entry.posted) {
+        if (m.msg == engine::kApolloCommandMessage && !entry.posted) {
             out.push_back(std::to_string(m.wParam) + ":" + std::to_string(m.lParam));
         } else if (m.msg == winmsg::WM_COPYDATA) {
             const auto& bytes = m.copyData->bytes;
-            const bool record =
-                m.wParam == 0 && m.copyData->dwData == 2 && !bytes.empty() && bytes.back() == 0;
+            const bool record = m.wParam == 0 && m.copyData->dwData == engine::kApolloFileNameKind &&
+                                !bytes.empty() && bytes.back() == 0;
             out.push_back(record ? "file " + std::string(bytes.begin(), bytes.end() - 1) : "bad copy");
         } else {
             std::string text = entry.title == engine::kApolloMainWindow ? "main " : "eq ";
