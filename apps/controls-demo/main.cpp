@@ -35,8 +35,8 @@ int main(int argc, char** argv) {
 
     const int shotAt = arguments.indexOf("--screenshot");
     if (shotAt >= 0 && shotAt + 1 < arguments.size()) {
-        const QDir folder(arguments[shotAt + 1]);
-        QTimer::singleShot(300, [&] {
+        // The timer fires after this block has ended: the folder goes with the lambda by value.
+        QTimer::singleShot(300, [&window, folder = QDir(arguments[shotAt + 1])] {
             for (int page = 0; page < window.count(); ++page) {
                 window.setCurrentIndex(page);
                 QApplication::processEvents();
