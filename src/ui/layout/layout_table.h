@@ -27,7 +27,7 @@ struct Point {
     bool operator==(const Point&) const = default;
 };
 
-enum class Control : std::size_t {
+enum class Control : int {
 #define KAVREL_CONTROL_ENUM(name, l, t, w, h) name,
     KAVREL_MAIN_WINDOW_CONTROLS(KAVREL_CONTROL_ENUM)
 #undef KAVREL_CONTROL_ENUM
