@@ -3,23 +3,23 @@
 #include "ui/controls/skin_palette.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace kavrel::ui {
 
 namespace {
 
+// Neighbouring frame pieces meet without a seam, so the frame has no outline of its own.
 void paintFrame(QPainter& painter, const QRect& area) {
     QLinearGradient shade(0, 0, 0, area.height());
     shade.setColorAt(0, palette::frame.lighter(135));
     shade.setColorAt(1, palette::frame);
     painter.fillRect(area, shade);
-    painter.setPen(palette::edge.darker(140));
-    painter.drawRect(area.adjusted(0, 0, -1, -1));
 }
 
 void paintCaption(QPainter& painter, const QRect& area, const QString& text, const QColor& ink) {
     QFont font = painter.font();
-    font.setPixelSize(std::max(8, area.height() - 4));
+    font.setPixelSize(std::clamp(area.height() - 4, 8, 11));
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(ink);
@@ -41,8 +41,12 @@ void SkinPiece::paintEvent(QPaintEvent*) {
     const QRect area = rect();
     switch (look_) {
     case Look::Frame:
+        paintFrame(painter, area);
+        break;
     case Look::TabFrame:
         paintFrame(painter, area);
+        painter.setPen(palette::edge.darker(140));
+        painter.drawLine(area.bottomLeft(), area.bottomRight());
         break;
     case Look::Header:
         painter.fillRect(area, Qt::black);
@@ -64,6 +68,8 @@ void SkinPiece::paintEvent(QPaintEvent*) {
     }
     case Look::Tabs: {
         paintFrame(painter, area);
+        painter.setPen(palette::edge);
+        painter.drawRect(area.adjusted(0, 0, -1, -1));
         const QStringList names = caption_.split(' ');
         const int width = area.width() / std::max<int>(1, int(names.size()));
         for (int i = 0; i < names.size(); ++i)
