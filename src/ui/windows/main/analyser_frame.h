@@ -1,7 +1,8 @@
 #pragma once
 // The analyser's paint box (PaintFrame): while the analyser is on, its 25 ms timer (Timer5) has the
 // source draw one frame into an off-screen picture, which is shown in one copy, so the box never
-// flickers. While off, nothing is drawn and the source is not asked.
+// flickers. While off, nothing is drawn and the source is not asked. A source that draws on its own panel
+// is still driven by the timer.
 #include "engine/pixel_buffer.h"
 
 #include <QTimer>
@@ -16,6 +17,8 @@ public:
     virtual void ShowSpectrum(int width, int height) = 0;
     virtual void HideSpectrum() = 0;
     virtual void DrawSpectrum(engine::PixelBuffer& target) = 0;
+    // True when the frames appear on a panel of the source's own (pnlSpectrum) instead of the paint box.
+    virtual bool drawsOnPanel() const { return false; }
 };
 
 class AnalyserFrame : public QWidget {
@@ -26,6 +29,7 @@ public:
     explicit AnalyserFrame(QWidget* parent);
 
     void setSource(AnalyserSource* source) { source_ = source; }
+    AnalyserSource* source() const { return source_; }
     // Starts drawing at the box's present size, or stops and forgets the last frame.
     void start();
     void stop();

@@ -11,6 +11,8 @@ public:
     void ShowSpectrum(int width, int height) override { engine_.ShowSpectrum(width, height); }
     void HideSpectrum() override { engine_.HideSpectrum(); }
     void DrawSpectrum(engine::PixelBuffer& target) override { engine_.DrawSpectrum(target); }
+    // The FMOD engine draws its own control on the spectrum panel.
+    bool drawsOnPanel() const override { return engine_.EngineName() == engine::kEngineFmod; }
 
 private:
     engine::TMasterEngine& engine_;

@@ -277,8 +277,10 @@ void TForm1::setAnalyserOn(bool on) {
     if (on == PaintFrame->running())
         return;
     setToggleOn(*ImgAn, on);
+    const bool onPanel = PaintFrame->source() && PaintFrame->source()->drawsOnPanel();
     CmdSearch->setVisible(!on);
-    PaintFrame->setVisible(on);
+    PaintFrame->setVisible(on && !onPanel);
+    pnlSpectrum->setVisible(on && onPanel);
     if (on)
         PaintFrame->start();
     else
