@@ -122,6 +122,8 @@ TEST(MainWindow, IncorporatedArtistsHideTheRightColumn) {
 
 TEST(MainWindow, RestoresTheSavedLayoutOnScreen) {
     MainWindowFixture f;
+    for (int i = 1; i <= 60; ++i)
+        f.window->ListBox5->addItem(QString::number(i));
     layout::SavedLayout saved;
     saved.extraWidth = 30;
     saved.extraHeight = 12;
@@ -131,6 +133,8 @@ TEST(MainWindow, RestoresTheSavedLayoutOnScreen) {
     EXPECT_EQ(f.window->size(), QSize(722, 525));
     EXPECT_TRUE(screen.intersects(f.window->geometry()));
     EXPECT_EQ(f.window->savedLayout().extraWidth, 30);
+    EXPECT_EQ(f.window->ListBox5->height(), 384 + 12);
+    EXPECT_EQ(f.window->QelScrollerVr5->Max(), 60 - 25 + 1) << "the list scroller follows the list's height";
     expectWindowMatchesModel(*f.window);
 }
 
