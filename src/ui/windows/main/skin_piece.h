@@ -25,7 +25,6 @@ public:
     const QString& caption() const { return caption_; }
     // Tabs: which of the three captions is lit (0..2).
     void setLitTab(int tab);
-    int litTab() const { return litTab_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

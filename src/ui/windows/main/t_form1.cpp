@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QPainterPath>
 #include <QScreen>
+#include <QScrollBar>
 
 namespace kavrel::ui {
 
@@ -83,6 +84,9 @@ void TForm1::prepareParts() {
         bar->setMax(0);
         connect(bar, &TQelScroller::OnChange, box,
                 [box](QObject*, int position) { box->setTopIndex(position); });
+        // The list scrolled by the wheel or its keys: the scroller follows without reporting a user change.
+        connect(box->verticalScrollBar(), &QScrollBar::valueChanged, bar,
+                [bar](int top) { bar->setPosition(top); });
     }
     for (TQelScrollerH* bar : {TimeSKRL, VolumeSKRL}) {
         bar->setThumbSize(38);

@@ -31,12 +31,6 @@ void TickerStrip::setText(const QString& text) {
     update();
 }
 
-void TickerStrip::setColors(const QColor& ink, const QColor& ground) {
-    ink_ = ink;
-    ground_ = ground;
-    update();
-}
-
 void TickerStrip::step() {
     --offset_;
     if (offset_ <= -textWidth_)

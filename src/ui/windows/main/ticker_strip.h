@@ -16,7 +16,6 @@ public:
 
     void setText(const QString& text);
     const QString& text() const { return text_; }
-    void setColors(const QColor& ink, const QColor& ground);
     // The pixel width of the text in the ticker's font, and where it is drawn now.
     int textWidth() const { return textWidth_; }
     int offset() const { return offset_; }

@@ -77,6 +77,18 @@ TEST(MainWindowDisplays, MarkTicksSitOverTheTimeBar) {
     EXPECT_FALSE(p.window->MarkL->isVisibleTo(p.window.get()));
 }
 
+TEST(MainWindowDisplays, ListsAndTheirScrollersMoveTogether) {
+    test::MainWindowFixture f;
+    TForm1& w = *f.window;
+    for (int i = 1; i <= 60; ++i)
+        w.ListBox5->addItem(QString::number(i));
+    w.QelScrollerVr5->setMax(layout::listScrollerMaximum(60, w.ListBox5->height()));
+    w.ListBox5->setTopIndex(7); // as the wheel scrolls it
+    EXPECT_EQ(w.QelScrollerVr5->Position(), 7);
+    w.QelScrollerVr5->scroller()->changeByUser(12); // as a drag of the thumb ends there
+    EXPECT_EQ(w.ListBox5->topIndex(), 12);
+}
+
 TEST(MainWindowDisplays, TheTimeTextsSwapOnClick) {
     test::MainWindowFixture f;
     TForm1& w = *f.window;
