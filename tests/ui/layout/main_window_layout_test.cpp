@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace kavrel::ui::layout {
 
@@ -264,6 +265,16 @@ std::vector<EdgeCase> edgeCases() {
          [](const MainWindowLayout&, const MainWindowLayout& after) {
              EXPECT_EQ(after.window().width, 692 - 160);
              EXPECT_EQ(after.table()[C::ListBox5].height, 384 - 16);
+         }},
+        {"restoring a saved layout recreates its size and place",
+         [](MainWindowLayout& l) {
+             const std::vector<Rect> screens{FullHd};
+             l.restore({37, 21, {100, 50}, {}, false}, StartSize::LastPosition, StartPosition::LastPosition,
+                       FullHd, screens);
+         },
+         [](const MainWindowLayout&, const MainWindowLayout& after) {
+             EXPECT_EQ(after.window(), (Rect{100, 50, 692 + 37, 513 + 21}));
+             EXPECT_EQ(after.saved(), (SavedLayout{37, 21, {100, 50}, {}, false}));
          }},
         {"moving the pointer without dragging starts the next drag afresh",
          [](MainWindowLayout& l) {
