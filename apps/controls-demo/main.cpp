@@ -1,9 +1,11 @@
 // The developer's view of the program's own controls and the shipped skin: every image button in each
-// of its pictures, the skin on stand-ins of the windows, and the scrollers and lists in each state.
-//   kavrel-controls-demo [--skin SKIN_FOLDER] [--screenshot FOLDER]
-// With --screenshot it saves each page as a PNG in FOLDER and exits.
+// of its pictures, the skin on stand-ins of the small windows, and the scrollers and lists in each state;
+// with --main-window, the real main window with sample content instead.
+//   kavrel-controls-demo [--skin SKIN_FOLDER] [--main-window] [--screenshot FOLDER]
+// With --screenshot it saves each page (or the main window in several layouts) as a PNG in FOLDER and exits.
 #include "controls_page.h"
 #include "demo_parts.h"
+#include "main_window_demo.h"
 #include "skin_sheet.h"
 #include "ui/skin/skin_tables.h"
 #include "window_mocks.h"
@@ -17,11 +19,15 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     const QStringList arguments = application.arguments();
     const std::filesystem::path skinRoot = kavrel::demo::skinRootFromArguments(arguments);
+    const int shotAt = arguments.indexOf("--screenshot");
+    const bool screenshots = shotAt >= 0 && shotAt + 1 < arguments.size();
+    if (arguments.contains("--main-window"))
+        return kavrel::demo::runMainWindowDemo(skinRoot, screenshots ? std::optional(arguments[shotAt + 1])
+                                                                     : std::nullopt);
 
     QTabWidget window;
     window.setWindowTitle("Kavrel controls");
     window.setStyleSheet("QTabWidget, QTabWidget > QWidget, QScrollArea { background: #101114; }");
-    window.addTab(kavrel::demo::makeMainWindowMock(skinRoot, &window), "Main window");
     window.addTab(kavrel::demo::makeSmallWindowMocks(skinRoot, &window), "Mini windows, equalizer");
     window.addTab(kavrel::demo::makeSkinSheet(kavrel::ui::skin::mainWindowSkin(), skinRoot, &window),
                   "Main window buttons");
@@ -33,10 +39,9 @@ int main(int argc, char** argv) {
     window.resize(1180, 760);
     window.show();
 
-    const int shotAt = arguments.indexOf("--screenshot");
-    if (shotAt >= 0 && shotAt + 1 < arguments.size()) {
-        const QDir folder(arguments[shotAt + 1]);
-        QTimer::singleShot(300, [&] {
+    if (screenshots) {
+        // The timer fires after this block has ended: the folder goes with the lambda by value.
+        QTimer::singleShot(300, [&window, folder = QDir(arguments[shotAt + 1])] {
             for (int page = 0; page < window.count(); ++page) {
                 window.setCurrentIndex(page);
                 QApplication::processEvents();

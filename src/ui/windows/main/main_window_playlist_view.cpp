@@ -1,0 +1,159 @@
+#include "ui/windows/main/main_window_playlist_view.h"
+
+#include "platform/text/numbers.h"
+#include "ui/controls/picture_swaps.h"
+#include "ui/windows/main/t_form1.h"
+
+#include <QToolTip>
+
+namespace kavrel::ui {
+
+namespace {
+
+using C = layout::Control;
+
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// The playing row's second colour, kept with the mark.
+constexpr int PlayingRowSecondColour = 16777215;
+
+} // namespace
+
+int MainWindowPlaylistView::itemCount() const {
+    return window_.ListBox5->count();
+}
+
+void MainWindowPlaylistView::clearItems() {
+    window_.ListBox5->clear();
+}
+
+void MainWindowPlaylistView::appendItem(const std::string& text) {
+    window_.ListBox5->addItem(qt(text));
+}
+
+void MainWindowPlaylistView::setItem(int position, const std::string& text) {
+    if (position >= window_.ListBox5->count())
+        window_.ListBox5->addItem(qt(text));
+    else if (QListWidgetItem* item = window_.ListBox5->item(position))
+        item->setText(qt(text));
+}
+
+void MainWindowPlaylistView::removeLastItem() {
+    if (const int count = window_.ListBox5->count(); count > 0)
+        delete window_.ListBox5->takeItem(count - 1);
+}
+
+void MainWindowPlaylistView::markPlayingRow(int row, std::string_view word) {
+    window_.ListBox5->SetItemFont(row > 0 ? row - 1 : TCListBox::NoMarkedRow, window_.look().playingRow,
+                                  QString::fromUtf8(word.data(), qsizetype(word.size())),
+                                  PlayingRowSecondColour);
+    window_.ListBox5->viewport()->update();
+}
+
+void MainWindowPlaylistView::selectItem(int position) {
+    window_.ListBox5->setCurrentRow(position);
+}
+
+int MainWindowPlaylistView::visibleRows() const {
+    return int(
+        text::roundHalfEven(double(window_.layout().table()[C::ListBox5].height) / layout::kRowHeight));
+}
+
+void MainWindowPlaylistView::setScrollerRange(int maximum) {
+    window_.QelScrollerVr5->setMax(maximum);
+}
+
+void MainWindowPlaylistView::setScrollerPosition(int position) {
+    window_.QelScrollerVr5->setPosition(position);
+    window_.ListBox5->setTopIndex(position);
+}
+
+void MainWindowPlaylistView::setSizeTotalText(const std::string& text) {
+    window_.StaticText3->setText(qt(text));
+}
+
+void MainWindowPlaylistView::setTimeTexts(const std::string& trackTime, const std::string& playlistTime) {
+    window_.StaticText1->setText(qt(trackTime));
+    window_.StaticText2->setText(qt(playlistTime));
+}
+
+void MainWindowPlaylistView::setWindowTitle(const std::string& title) {
+    window_.setWindowTitle(qt(title));
+}
+
+void MainWindowPlaylistView::setTickerText(const std::string& text) {
+    window_.Label3->setText(qt(text));
+}
+
+void MainWindowPlaylistView::setPlayButton(int picture, int) {
+    if (picture == 4)
+        showPlayingLook(*window_.ImgPlayPause);
+    else
+        showPlayLook(*window_.ImgPlayPause);
+}
+
+void MainWindowPlaylistView::setRepeatButton(int state) {
+    setToggleOn(*window_.ImgRepeat, state == 2);
+}
+
+void MainWindowPlaylistView::setCheck(playlist::Check item, bool checked) {
+    switch (item) {
+    case playlist::Check::QuickPlayEnabled:
+        window_.Enabled1->setChecked(checked);
+        break;
+    case playlist::Check::RepeatOneSong:
+        window_.mRepeatOneSong->setChecked(checked);
+        break;
+    case playlist::Check::RepeatAllPlayList:
+        window_.mRepeatAllPlayList->setChecked(checked);
+        break;
+    }
+}
+
+void MainWindowPlaylistView::setTimeSliderMaximum(int seconds) {
+    window_.TimeSKRL->setMax(seconds);
+}
+
+void MainWindowPlaylistView::setTimeSlider(int seconds) {
+    window_.TimeSKRL->setPosition(seconds);
+}
+
+void MainWindowPlaylistView::setVolumeSliders(int volume) {
+    window_.VolumeSKRL->setPosition(volume);
+}
+
+playlist::PlaylistView::SliderGeometry MainWindowPlaylistView::timeSliderGeometry() const {
+    const layout::Rect& bar = window_.layout().table()[C::TimeSKRL];
+    return {bar.left, bar.width};
+}
+
+int MainWindowPlaylistView::markLabelWidth(playlist::MarkLabel label) const {
+    return window_.layout().table()[label == playlist::MarkLabel::Left ? C::MarkL : C::MarkR].width;
+}
+
+void MainWindowPlaylistView::showMarkLabel(playlist::MarkLabel label, int left) {
+    QLabel* tick = label == playlist::MarkLabel::Left ? window_.MarkL : window_.MarkR;
+    tick->move(left, tick->y());
+    tick->show();
+    tick->raise();
+}
+
+void MainWindowPlaylistView::hideMarkLabels() {
+    window_.MarkL->hide();
+    window_.MarkR->hide();
+}
+
+// `row` is 1-based; the hint's top-left sits on that row of the list.
+void MainWindowPlaylistView::showRowHint(const std::string& text, int row) {
+    TCListBox& list = *window_.ListBox5;
+    if (text.empty()) {
+        QToolTip::hideText();
+        return;
+    }
+    const QPoint at(0, (row - 1 - list.topIndex()) * TCListBox::RowHeight);
+    QToolTip::showText(list.viewport()->mapToGlobal(at), qt(text), &list);
+}
+
+} // namespace kavrel::ui
