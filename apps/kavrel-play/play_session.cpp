@@ -23,7 +23,7 @@ int PlaySession::run(const std::atomic<bool>& interrupted) {
     if (startFrom(0)) {
         const InputLines input(loop_, [this](const std::string&) { togglePause(); });
         sync_->Resume();
-        loop_.run(interrupted);
+        loop_.run([&] { return interrupted.load(); });
     }
     sync_->Stop();
     facade_.Stop();

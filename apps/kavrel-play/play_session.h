@@ -3,9 +3,9 @@
 // the main thread runs the event loop that the poller reports to, as the player's window would.
 #include "engine/engine_sync.h"
 #include "engine/master_engine.h"
-#include "event_loop.h"
 #include "platform/audio/audio_core.h"
 #include "platform/bass/bass.h"
+#include "platform/dispatch/task_queue.h"
 #include "play_options.h"
 
 #include <atomic>
@@ -44,7 +44,7 @@ private:
     bass::BassLibrary library_;
     engine::TMasterEngine facade_;
     engine::SharedPlayback shared_;
-    EventLoop loop_;
+    dispatch::TaskQueue loop_;
     std::unique_ptr<engine::TEngineSync> sync_;
     int lastReportedState_ = -1;
     bool failed_ = false;

@@ -68,7 +68,7 @@ int PlaylistSession::run(const std::atomic<bool>& interrupted) {
     printStartedRows();
     if (state_.list().HasCurrent()) {
         const InputLines input(loop_, [this](const std::string&) { control_.TogglePause(); });
-        loop_.run(interrupted);
+        loop_.run([&] { return interrupted.load(); });
     }
     sync_->Stop();
     // Interrupted: the list keeps the row and the position it stopped at, as the player saves its state.

@@ -3,10 +3,10 @@
 // current row and position to its end, with the repeat, quick play and shuffle the command line asks for.
 #include "engine/engine_sync.h"
 #include "engine/master_engine.h"
-#include "event_loop.h"
 #include "null_playlist_view.h"
 #include "platform/audio/audio_core.h"
 #include "platform/bass/bass.h"
+#include "platform/dispatch/task_queue.h"
 #include "play_options.h"
 #include "playlist/master_engine_playback.h"
 #include "playlist/playback_control.h"
@@ -66,7 +66,7 @@ private:
     playlist::PlaylistDisplay display_;
     engine::SharedPlayback shared_;
     playlist::PlaybackControl control_;
-    EventLoop loop_;
+    dispatch::TaskQueue loop_;
     std::unique_ptr<engine::TEngineSync> sync_;
     std::vector<std::string> startedRows_; // "row" lines not printed yet
     bool failed_ = false;

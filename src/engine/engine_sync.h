@@ -2,8 +2,9 @@
 // TEngineSync: the poller that follows the engine and tells the main thread, every Interval ms, where
 // playback stands and when a track has ended. It suspends itself while no track is current; the next play
 // resumes it. Its main-thread calls go through the dispatcher and wait for it, as "synchronize" does.
-#include "engine/main_thread_dispatcher.h"
 #include "engine/master_engine.h"
+#include "platform/dispatch/blocking_call.h"
+#include "platform/dispatch/dispatcher.h"
 
 #include <atomic>
 #include <condition_variable>
@@ -43,7 +44,7 @@ public:
 
     // Starts the thread suspended.
     TEngineSync(TMasterEngine& engine, SharedPlayback& shared, PollHandlers& handlers,
-                MainThreadDispatcher& dispatcher);
+                dispatch::MainThreadDispatcher& dispatcher);
     // Stops and joins.
     ~TEngineSync();
     TEngineSync(const TEngineSync&) = delete;
@@ -62,8 +63,6 @@ public:
     std::atomic<std::int32_t> Interval{kDefaultInterval};
 
 private:
-    struct PendingCall;
-
     void run();
     void pollOnce();
     // Runs `handler` on the main thread and waits until it has run or Stop abandoned it.
@@ -77,14 +76,13 @@ private:
     TMasterEngine& engine_;
     SharedPlayback& shared_;
     PollHandlers& handlers_;
-    MainThreadDispatcher& dispatcher_;
+    dispatch::BlockingCalls calls_;
 
     mutable std::mutex mutex_;
     std::condition_variable wake_;
     bool suspended_ = true;
     bool stopping_ = false;
     std::uint64_t resumes_ = 0;
-    std::shared_ptr<PendingCall> pending_;
     std::thread thread_;
 };
 
