@@ -6,8 +6,9 @@
 namespace kavrel::engine {
 
 TEngineSync::TEngineSync(TMasterEngine& engine, SharedPlayback& shared, PollHandlers& handlers,
-                         dispatch::MainThreadDispatcher& dispatcher)
-    : engine_(engine), shared_(shared), handlers_(handlers), calls_(dispatcher), thread_([this] { run(); }) {}
+                         dispatch::MainThreadDispatcher& dispatcher, AudioClock audioClock)
+    : engine_(engine), shared_(shared), handlers_(handlers), calls_(dispatcher),
+      audioClock_(std::move(audioClock)), thread_([this] { run(); }) {}
 
 TEngineSync::~TEngineSync() {
     Stop();
@@ -83,9 +84,27 @@ bool TEngineSync::waitWhileSuspended() {
 }
 
 bool TEngineSync::sleepInterval() {
+    auto interval = std::chrono::milliseconds(std::max<std::int32_t>(Interval, 0));
+    if (audioClock_)
+        interval = renderAudio(interval);
     std::unique_lock lock(mutex_);
-    const auto interval = std::chrono::milliseconds(std::max<std::int32_t>(Interval, 0));
     return !wake_.wait_for(lock, interval, [this] { return stopping_; });
+}
+
+std::chrono::milliseconds TEngineSync::renderAudio(std::chrono::milliseconds interval) {
+    // Short steps, so a track that ends or a stop within the interval is seen within one step.
+    constexpr std::chrono::milliseconds kStep{10};
+    while (interval > std::chrono::milliseconds::zero() && engine_.GetState() == kPlaying) {
+        {
+            std::lock_guard lock(mutex_);
+            if (stopping_)
+                break;
+        }
+        const auto step = std::min(interval, kStep);
+        audioClock_(step);
+        interval -= step;
+    }
+    return interval;
 }
 
 void TEngineSync::synchronize(void (PollHandlers::*handler)()) {

@@ -7,6 +7,7 @@
 #include "platform/dispatch/dispatcher.h"
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <exception>
@@ -41,10 +42,14 @@ public:
 class TEngineSync {
 public:
     static constexpr std::int32_t kDefaultInterval = 200;
+    // Renders the given stretch of a recording that is stepped by hand, on the poller's thread.
+    using AudioClock = std::function<void(std::chrono::milliseconds)>;
 
-    // Starts the thread suspended.
+    // Starts the thread suspended. Without `audioClock` the interval is wall time; with it, the interval
+    // is that much of the recording's audio while the engine plays (the poller renders it in short
+    // steps, so every poll comes where it would in real time), and wall time otherwise.
     TEngineSync(TMasterEngine& engine, SharedPlayback& shared, PollHandlers& handlers,
-                dispatch::MainThreadDispatcher& dispatcher);
+                dispatch::MainThreadDispatcher& dispatcher, AudioClock audioClock = {});
     // Stops and joins.
     ~TEngineSync();
     TEngineSync(const TEngineSync&) = delete;
@@ -69,6 +74,8 @@ private:
     void synchronize(void (PollHandlers::*handler)());
     // Sleeps Interval ms; false when stopping.
     bool sleepInterval();
+    // Renders up to `interval` of audio while the engine plays; returns what is left of it.
+    std::chrono::milliseconds renderAudio(std::chrono::milliseconds interval);
     // Waits while suspended; false when stopping.
     bool waitWhileSuspended();
     void suspendIfNoTrack(std::uint64_t resumesAtPollStart);
@@ -77,6 +84,7 @@ private:
     SharedPlayback& shared_;
     PollHandlers& handlers_;
     dispatch::BlockingCalls calls_;
+    AudioClock audioClock_;
 
     mutable std::mutex mutex_;
     std::condition_variable wake_;

@@ -44,6 +44,8 @@ protected:
             if (::chdir(program.c_str()) != 0)
                 ::_exit(127);
             ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+            // SDL's silent driver: the player never reaches a sound card.
+            ::setenv("SDL_AUDIODRIVER", "dummy", 1);
             ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
             ::execl(KAVREL_PLAYER, KAVREL_PLAYER, static_cast<char*>(nullptr));
             ::_exit(127);
@@ -71,7 +73,8 @@ protected:
         while (std::chrono::steady_clock::now() < deadline) {
             std::ifstream status("/proc/" + std::to_string(pid) + "/status");
             for (std::string line; std::getline(status, line);)
-                if (line.rfind("SigCgt:", 0) == 0 && (std::stoull(line.substr(7), nullptr, 16) & wanted) == wanted)
+                if (line.rfind("SigCgt:", 0) == 0 &&
+                    (std::stoull(line.substr(7), nullptr, 16) & wanted) == wanted)
                     return true;
             std::this_thread::sleep_for(20ms);
         }

@@ -1,5 +1,7 @@
 #include "platform/dispatch/task_queue.h"
 
+#include <vector>
+
 namespace kavrel::dispatch {
 
 namespace {
@@ -46,13 +48,22 @@ void TaskQueue::runFor(std::chrono::milliseconds duration) {
 }
 
 void TaskQueue::runDue() {
-    std::unique_lock lock(mutex_);
-    while (!quitting_ && !tasks_.empty() && tasks_.begin()->first.first <= Clock::now()) {
-        auto task = std::move(tasks_.begin()->second);
-        tasks_.erase(tasks_.begin());
-        lock.unlock();
+    std::vector<std::function<void()>> due;
+    {
+        std::lock_guard lock(mutex_);
+        const auto now = Clock::now();
+        while (!tasks_.empty() && tasks_.begin()->first.first <= now) {
+            due.push_back(std::move(tasks_.begin()->second));
+            tasks_.erase(tasks_.begin());
+        }
+    }
+    for (auto& task : due) {
+        {
+            std::lock_guard lock(mutex_);
+            if (quitting_)
+                return;
+        }
         task();
-        lock.lock();
     }
 }
 

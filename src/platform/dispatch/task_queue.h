@@ -24,7 +24,7 @@ public:
     void run(const std::function<bool()>& stop = {});
     // The running thread: runs what falls due within `duration`, then returns.
     void runFor(std::chrono::milliseconds duration);
-    // The running thread: runs every task that is due now, and those they post that are due at once.
+    // The running thread: runs the tasks that are due now; what they post waits for the next call.
     void runDue();
     // Any thread: ends run() after the task it is running; the queue runs nothing after that.
     void quit();

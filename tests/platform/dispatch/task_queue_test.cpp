@@ -22,6 +22,8 @@ TEST(TaskQueue, RunsTasksWhenTheyFallDueInPostingOrderAmongEquals) {
         queue.post([&] { ran.push_back("posted by b"); });
     });
     queue.runDue();
+    EXPECT_EQ(ran, (std::vector<std::string>{"a", "b"}));
+    queue.runDue();
     EXPECT_EQ(ran, (std::vector<std::string>{"a", "b", "posted by b"}));
     EXPECT_EQ(queue.pending(), 1u) << "the delayed task is not due yet";
     queue.runFor(300ms);
