@@ -7,7 +7,7 @@
 #include "command_line.h"
 #include "console_progress.h"
 #include "library/tag_and_lib.h"
-#include "queue_dispatcher.h"
+#include "platform/dispatch/task_queue.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
     std::signal(SIGINT, onInterrupt);
     std::signal(SIGTERM, onInterrupt);
 
-    QueueDispatcher dispatcher;
+    kavrel::dispatch::TaskQueue dispatcher;
     ConsoleProgress progress(stdout, ::isatty(STDOUT_FILENO) != 0);
     kavrel::library::CTagAndLib builder(dispatcher, progress, kavrel::text::LocaleCollator());
     builder.Folders = command->folders;
@@ -41,8 +41,7 @@ int main(int argc, char** argv) {
 
     const auto started = std::chrono::steady_clock::now();
     builder.Start();
-    while (progress.end() == ConsoleProgress::End::Running && !interrupted)
-        dispatcher.runPending(std::chrono::milliseconds(100));
+    dispatcher.run([&] { return progress.end() != ConsoleProgress::End::Running || interrupted; });
     if (progress.end() == ConsoleProgress::End::Running) {
         builder.Stop();
         progress.finishLine();

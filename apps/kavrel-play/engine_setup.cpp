@@ -4,6 +4,8 @@ namespace kavrel::play {
 
 audio::EngineOptions outputFor(const PlayOptions& options) {
     audio::EngineOptions output;
+    if (options.cdInfo)
+        output.sink = audio::SinkKind::Null; // only the disc is asked
     if (!options.out)
         return output;
     output.sink = audio::SinkKind::Capture;
@@ -14,25 +16,13 @@ audio::EngineOptions outputFor(const PlayOptions& options) {
     return output;
 }
 
-void configureFacade(engine::TMasterEngine& facade, const PlayOptions& options) {
-    facade.SelectEngine(options.engine);
-    facade.SetVolume(options.volume);
+void configurePlayer(core::Application& player, const PlayOptions& options) {
+    core::EngineSettings& engine = player.engineSettings();
+    engine.SelectEngine(options.engine);
+    player.playback().VolumeChanged(options.volume);
     for (const auto& [band, gain] : options.bands)
-        facade.SetBandGainAlways(band, gain);
-    if (options.equalizerOn())
-        facade.EqualizerOn();
-    else
-        facade.EqualizerOff();
-}
-
-void printPlaybackFailure(std::ostream& err, std::exception_ptr error) {
-    try {
-        std::rethrow_exception(error);
-    } catch (const std::exception& e) {
-        err << "kavrel-play: " << e.what() << "\n";
-    } catch (...) {
-        err << "kavrel-play: unexpected failure while playing\n";
-    }
+        engine.SetBandGain(band, gain);
+    engine.SetEqualizerEnabled(options.equalizerOn());
 }
 
 } // namespace kavrel::play

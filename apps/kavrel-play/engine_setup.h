@@ -1,20 +1,14 @@
 #pragma once
-// What both ways of playing share: where the sound goes, how the engine facade sounds, and how a failure
-// while playing is told.
-#include "engine/master_engine.h"
+// How kavrel-play sounds: where the sound goes, and the engine, volume and equalizer of the command line.
+#include "core/application.h"
 #include "platform/audio/audio_core.h"
 #include "play_options.h"
 
-#include <exception>
-#include <ostream>
-
 namespace kavrel::play {
 
-// The device, or with --out a capture into the WAV file.
+// The device, or with --out a capture into the WAV file; nothing for --cd-info.
 audio::EngineOptions outputFor(const PlayOptions& options);
-// Selects the engine and sets the volume and the equalizer.
-void configureFacade(engine::TMasterEngine& facade, const PlayOptions& options);
-// One line on err for a failure raised while playing.
-void printPlaybackFailure(std::ostream& err, std::exception_ptr error);
+// Selects the engine and sets the volume and the equalizer through the application's settings.
+void configurePlayer(core::Application& player, const PlayOptions& options);
 
 } // namespace kavrel::play

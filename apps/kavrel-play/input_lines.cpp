@@ -5,7 +5,7 @@
 
 namespace kavrel::play {
 
-InputLines::InputLines(EventLoop& loop, std::function<void(const std::string&)> onLine)
+InputLines::InputLines(dispatch::MainThreadDispatcher& loop, std::function<void(const std::string&)> onLine)
     : loop_(loop), onLine_(std::move(onLine)), thread_([this] { read(); }) {}
 
 InputLines::~InputLines() {

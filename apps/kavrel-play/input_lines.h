@@ -1,6 +1,6 @@
 #pragma once
 // Reads standard input on its own thread and hands each line to the event loop; ends at end of input.
-#include "event_loop.h"
+#include "platform/dispatch/dispatcher.h"
 
 #include <atomic>
 #include <functional>
@@ -12,7 +12,7 @@ namespace kavrel::play {
 class InputLines {
 public:
     // `onLine` runs on the loop's thread.
-    InputLines(EventLoop& loop, std::function<void(const std::string&)> onLine);
+    InputLines(dispatch::MainThreadDispatcher& loop, std::function<void(const std::string&)> onLine);
     // Stops reading (within 100 ms) and joins.
     ~InputLines();
     InputLines(const InputLines&) = delete;
@@ -21,7 +21,7 @@ public:
 private:
     void read();
 
-    EventLoop& loop_;
+    dispatch::MainThreadDispatcher& loop_;
     std::function<void(const std::string&)> onLine_;
     std::atomic<bool> stopping_{false};
     std::thread thread_;

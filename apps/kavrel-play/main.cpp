@@ -1,11 +1,8 @@
-// kavrel-play: the engine facade and its poller without a window, for scripting and diagnosis.
+// kavrel-play: the player without a window, for scripting and diagnosis.
 #include "engine/cd_drive.h"
 #include "engine/master_engine.h"
-#include "platform/audio/audio_core.h"
-#include "platform/bass/bass.h"
 #include "play_options.h"
 #include "play_session.h"
-#include "playlist_session.h"
 
 #include <atomic>
 #include <csignal>
@@ -21,19 +18,14 @@ extern "C" void onInterrupt(int) {
     interrupted = true;
 }
 
-int printCdInfo() {
+int printCdInfo(kavrel::play::PlaySession& session, const std::string& source) {
     using namespace kavrel;
-    const std::string source = engine::findCdSource();
     if (source.empty()) {
         std::cerr
             << "kavrel-play: no CD drive found (KAVREL_CD_DEVICE may name a drive or a .cue/.toc image)\n";
         return 1;
     }
-    audio::EngineOptions silent;
-    silent.sink = audio::SinkKind::Null;
-    audio::AudioEngine audio(silent);
-    bass::BassLibrary library(audio, source);
-    engine::TMasterEngine facade(library, 0);
+    engine::TMasterEngine& facade = session.player().facade();
     const std::string id = facade.CdDiscId();
     if (id.empty()) {
         std::cerr << "kavrel-play: no audio disc in " << source << "\n";
@@ -71,21 +63,18 @@ int main(int argc, char** argv) {
     std::signal(SIGINT, onInterrupt);
     std::signal(SIGTERM, onInterrupt);
     try {
-        if (options.cdInfo)
-            return printCdInfo();
-        int status = 0;
+        std::optional<playlist::TPlist> list;
         if (options.playlist) {
             // Read before the device opens, so a list that cannot be played costs nothing.
-            auto list = play::readPlaylistArgument(*options.playlist, std::cerr);
+            list = play::readPlaylistArgument(*options.playlist, std::cerr);
             if (!list)
                 return 1;
-            play::PlaylistSession session(options, std::move(*list), engine::findCdSource(), std::cout,
-                                          std::cerr);
-            status = session.run(interrupted);
-        } else {
-            play::PlaySession session(options, engine::findCdSource(), std::cout, std::cerr);
-            status = session.run(interrupted);
         }
+        const std::string cdSource = engine::findCdSource();
+        play::PlaySession session(options, cdSource, std::cout, std::cerr);
+        if (options.cdInfo)
+            return printCdInfo(session, cdSource);
+        const int status = session.run(list ? std::move(*list) : session.filesList(), interrupted);
         // Interrupted: the recording so far is complete (and the playlist saved), but not played to its end.
         return interrupted ? 128 + SIGINT : status;
     } catch (const std::exception& e) {

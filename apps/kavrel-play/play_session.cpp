@@ -4,93 +4,167 @@
 #include "engine/file_kind.h"
 #include "engine_setup.h"
 #include "input_lines.h"
+#include "playlist/ppl_file.h"
 
 #include <filesystem>
+#include <system_error>
 
 namespace kavrel::play {
 
-PlaySession::PlaySession(const PlayOptions& options, const std::string& cdSource, std::ostream& out,
-                         std::ostream& err)
-    : options_(options), cdDrivePath_(engine::cdDrivePath(cdSource)), out_(out), err_(err),
-      audio_(outputFor(options)), library_(audio_, cdSource), facade_(library_, 0) {}
-
-PlaySession::~PlaySession() = default;
-
-int PlaySession::run(const std::atomic<bool>& interrupted) {
-    configureFacade(facade_, options_);
-
-    sync_ = std::make_unique<engine::TEngineSync>(facade_, shared_, *this, loop_);
-    if (startFrom(0)) {
-        const InputLines input(loop_, [this](const std::string&) { togglePause(); });
-        sync_->Resume();
-        loop_.run(interrupted);
+std::optional<playlist::TPlist> readPlaylistArgument(const std::filesystem::path& file, std::ostream& err) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec)) {
+        err << "kavrel-play: " << file.string() << ": no such file\n";
+        return std::nullopt;
     }
-    sync_->Stop();
-    facade_.Stop();
-
-    std::string error;
-    if (!audio_.finishCapture(&error)) {
-        err_ << "kavrel-play: " << error << "\n";
-        failed_ = true;
-    }
-    return failed_ ? 1 : 0;
+    auto list = playlist::readPlaylistFile(file);
+    if (!list)
+        err << "kavrel-play: " << file.string() << ": not a playlist, or an empty one\n";
+    return list;
 }
 
-bool PlaySession::startFrom(std::size_t index) {
-    for (; index < options_.files.size(); ++index) {
-        const std::string& file = options_.files[index];
-        const bool first = index == 0;
+PlaySession::PlaySession(const PlayOptions& options, const std::string& cdSource, std::ostream& out,
+                         std::ostream& err)
+    : options_(options), out_(out), err_(err),
+      player_(std::make_unique<core::Application>(
+          core::ApplicationOptions{fs::ProgramFolder::current(), cdSource, outputFor(options)},
+          core::ShellServices{*this, desktop_, desktop_}, loop_)) {
+    player_->playback().setListener(this);
+}
+
+PlaySession::~PlaySession() {
+    player_->playback().setListener(nullptr);
+}
+
+playlist::TPlist PlaySession::filesList() {
+    playlist::TPlist list;
+    for (const std::string& file : options_.files) {
         if (!engine::cdTrackNumber(file) && !std::filesystem::is_regular_file(file)) {
             err_ << "kavrel-play: " << file << ": no such file\n";
             failed_ = true;
             continue;
         }
-        if (options_.events)
-            out_ << "play " << file << std::endl;
-        const bool paused = first && options_.paused;
-        facade_.Play(file, first ? options_.startMs : 0, paused);
-        if (facade_.GetState() == engine::kStopped) {
-            err_ << "kavrel-play: " << file << ": cannot be played (not an MP3, Ogg Vorbis or WMA file, "
-                 << "nor a track of the disc in " << (cdDrivePath_.empty() ? "a CD drive" : cdDrivePath_)
-                 << ")\n";
-            failed_ = true;
-            continue;
-        }
-        shared_.CurrentTrack = static_cast<std::int32_t>(index + 1);
-        report(facade_.State, facade_.GetPosition());
-        return true;
+        playlist::TrackRow& row = list.Rows.emplace_back();
+        row[library::kTitleColumn] = std::filesystem::path(file).filename().string();
+        row[library::kPathColumn] = file;
     }
-    shared_.CurrentTrack = 0;
-    return false;
+    list.CurrentIndex = list.Empty() ? 0 : 1;
+    list.Position = options_.startMs;
+    return list;
 }
 
-void PlaySession::OnPositionUpdate() {
-    const std::uint8_t state = shared_.State;
-    const std::int32_t position = shared_.Position;
-    report(state, position);
-    if (options_.events)
-        out_ << "poll " << int{state} << ' ' << position << std::endl;
+int PlaySession::run(playlist::TPlist list, const std::atomic<bool>& interrupted) {
+    core::Application& player = *player_;
+    configurePlayer(player, options_);
+    playlist::TMasPLayList& active = player.playbackState().list();
+    static_cast<playlist::TPlist&>(active) = std::move(list);
+    player.playback().display().showAllRows(active);
+    playlist::refreshTimes(active);
+
+    start();
+    printStartedRows();
+    if (active.HasCurrent()) {
+        const InputLines input(loop_, [this](const std::string&) { togglePause(); });
+        loop_.run([&] { return interrupted.load(); });
+    }
+    player.poller().Stop();
+    // Interrupted: the list keeps the row and the position it stopped at, as the player saves its state.
+    if (active.HasCurrent()) {
+        active.PlayState = player.facade().GetState();
+        active.Position = player.facade().GetPosition();
+    }
+    player.facade().Stop();
+
+    std::string error;
+    if (!player.audio().finishCapture(&error)) {
+        err_ << "kavrel-play: " << error << "\n";
+        failed_ = true;
+    }
+    save();
+    return failed_ ? 1 : 0;
 }
 
-void PlaySession::OnTrackEnd() {
-    // The poller read the state before this call was served; a track started since then is not over.
-    if (shared_.CurrentTrack == 0 || facade_.GetState() != engine::kStopped)
-        return;
-    if (!startFrom(static_cast<std::size_t>(shared_.CurrentTrack)))
-        loop_.quit();
-}
+void PlaySession::start() {
+    core::Application& player = *player_;
+    core::TConfRecord& settings = player.settings();
+    settings.mRepeatOneSong = options_.repeat == RepeatMode::One;
+    settings.mRepeatAllPlayList = options_.repeat == RepeatMode::All;
 
-void PlaySession::OnPollError(std::exception_ptr error) {
-    printPlaybackFailure(err_, error);
-    failed_ = true;
+    playlist::PlaybackControl& control = player.playback();
+    playlist::TMasPLayList& list = player.playbackState().list();
+    if (options_.shufflePlaylist) {
+        player.shuffler().Shuffle(playlist::ShuffleSource::PlayList, {});
+        if (options_.paused)
+            control.TogglePause();
+    } else if (!list.Empty()) {
+        if (!list.HasCurrent()) {
+            list.CurrentIndex = 1;
+            list.Position = 0;
+        }
+        list.PreviousIndex = list.CurrentIndex;
+        list.QuickFragment = 1;
+        list.UndoKindValue = playlist::kUndoPlayback;
+        control.PlayCurrent(options_.paused);
+    }
+    // After the start, whose position reset switches the repeat button off.
+    if (options_.quickPlay)
+        control.SetQuickPlayChecked(true);
+    if (options_.repeat != RepeatMode::Off)
+        player.repeat().RepeatButtonClick();
 }
 
 void PlaySession::togglePause() {
-    if (facade_.GetState() == engine::kPlaying)
-        facade_.Pause();
-    else if (facade_.GetState() == engine::kPaused)
-        facade_.Resume();
-    report(facade_.GetState(), facade_.GetPosition());
+    player_->playback().TogglePause();
+    if (!options_.playlist)
+        report(player_->facade().GetState(), player_->facade().GetPosition());
+}
+
+void PlaySession::rowStarted(std::int32_t row, std::int32_t startMs, const std::string& file) {
+    engine::TMasterEngine& facade = player_->facade();
+    const bool refused = facade.GetState() == engine::kStopped;
+    if (options_.playlist) {
+        if (refused) {
+            err_ << "kavrel-play: row " << row << ": " << file << ": cannot be played\n";
+            failed_ = true;
+        }
+        if (options_.events)
+            startedRows_.push_back("row " + std::to_string(row) + ' ' + std::to_string(startMs) + ' ' + file);
+        return;
+    }
+    if (options_.events)
+        out_ << "play " << file << std::endl;
+    if (refused) {
+        const std::string& drive = player_->cdDriveRoot();
+        err_ << "kavrel-play: " << file << ": cannot be played (not an MP3, Ogg Vorbis or WMA file, "
+             << "nor a track of the disc in " << (drive.empty() ? "a CD drive" : drive) << ")\n";
+        failed_ = true;
+        return;
+    }
+    report(facade.GetState(), facade.GetPosition());
+}
+
+void PlaySession::engineRead(std::uint8_t state, std::int32_t positionMs) {
+    if (options_.playlist)
+        return;
+    report(state, positionMs);
+    if (options_.events)
+        out_ << "poll " << int{state} << ' ' << positionMs << std::endl;
+}
+
+void PlaySession::trackEnded(std::int32_t row, std::int32_t next) {
+    if (options_.playlist && options_.events) {
+        out_ << "end " << row << ' ';
+        if (next == 0)
+            out_ << "stop";
+        else if (next == row)
+            out_ << "again";
+        else
+            out_ << "next " << next;
+        out_ << std::endl;
+    }
+    printStartedRows();
+    if (next == 0)
+        loop_.quit();
 }
 
 void PlaySession::report(std::uint8_t state, std::int32_t position) {
@@ -98,6 +172,28 @@ void PlaySession::report(std::uint8_t state, std::int32_t position) {
         return;
     lastReportedState_ = state;
     out_ << "state " << int{state} << ' ' << position << std::endl;
+}
+
+void PlaySession::printStartedRows() {
+    for (const std::string& line : startedRows_)
+        out_ << line << std::endl;
+    startedRows_.clear();
+}
+
+void PlaySession::reportError(std::string_view message) {
+    err_ << "kavrel-play: " << message << "\n";
+    failed_ = true;
+}
+
+void PlaySession::save() {
+    if (!options_.save)
+        return;
+    try {
+        playlist::writePlaylistFile(*options_.save, player_->playbackState().list());
+    } catch (const std::exception& e) {
+        err_ << "kavrel-play: " << e.what() << "\n";
+        failed_ = true;
+    }
 }
 
 } // namespace kavrel::play

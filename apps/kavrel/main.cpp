@@ -1,8 +1,10 @@
 // The player: one copy per user, started in its program folder.
 #include "core/application.h"
 #include "engine/cd_drive.h"
-#include "platform/shell/single_instance.h"
 #include "placeholder_window.h"
+#include "platform/dispatch/qt/qt_dispatcher.h"
+#include "platform/shell/no_desktop.h"
+#include "platform/shell/single_instance.h"
 #include "quit_signals.h"
 
 #include <QApplication>
@@ -10,6 +12,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <memory>
 #include <pthread.h>
 #include <string>
 
@@ -19,8 +22,8 @@ class MessageBoxReporter : public kavrel::core::ErrorReporter {
 public:
     void reportError(std::string_view message) override {
         std::fprintf(stderr, "kavrel: %.*s\n", static_cast<int>(message.size()), message.data());
-        QMessageBox::critical(nullptr, QStringLiteral("Kavrel"), QString::fromUtf8(message.data(),
-                                                                                   static_cast<int>(message.size())));
+        QMessageBox::critical(nullptr, QStringLiteral("Kavrel"),
+                              QString::fromUtf8(message.data(), static_cast<int>(message.size())));
     }
 };
 
@@ -34,28 +37,36 @@ int main(int argc, char** argv) {
     sigaddset(&quitSignalSet, SIGINT);
     pthread_sigmask(SIG_BLOCK, &quitSignalSet, nullptr);
 
-    // Decided before any window exists: a second copy leaves without a trace; a lock that cannot be had is
-    // an error, not another copy.
+    // Decided before any window exists: a second copy leaves without a trace.
     const kavrel::shell::SingleInstanceGuard instance("TMinFrm");
-    if (instance.heldByAnotherCopy())
+    if (!instance.acquired())
         return 0;
-    if (!instance.acquired()) {
-        std::fprintf(stderr, "kavrel: %s\n", instance.failure().c_str());
-        return 1;
-    }
 
     QApplication qtApplication(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kavrel"));
 
     MessageBoxReporter errors;
-    kavrel::core::Application application(kavrel::fs::ProgramFolder::current(),
-                                          kavrel::engine::cdDrivePath(kavrel::engine::findCdSource()), errors);
-    PlaceholderWindow window(application);
-    application.loadConfiguration();
+    kavrel::shell::NoDesktop desktop; // until the desktop's own services are bound
+    QObject mainThread;
+    kavrel::dispatch::QtDispatcher dispatcher(mainThread);
+    std::unique_ptr<kavrel::core::Application> application;
+    try {
+        application = std::make_unique<kavrel::core::Application>(
+            kavrel::core::ApplicationOptions{
+                kavrel::fs::ProgramFolder::current(), kavrel::engine::findCdSource(), {}},
+            kavrel::core::ShellServices{errors, desktop, desktop}, dispatcher);
+    } catch (const kavrel::engine::BassStartError& error) {
+        // No window has been shown: the player ends quietly, saying why on standard error only.
+        std::fprintf(stderr, "kavrel: %s\n", error.what());
+        return 1;
+    }
+    PlaceholderWindow window(*application);
+    application->setQuitAction([] { QApplication::quit(); });
+    application->startUp();
     window.show();
 
     QuitSignals quitSignals;
-    QObject::connect(&quitSignals, &QuitSignals::quitRequested, &window, &QWidget::close);
+    QObject::connect(&quitSignals, &QuitSignals::quitRequested, &window, [&] { application->quit(); });
     pthread_sigmask(SIG_UNBLOCK, &quitSignalSet, nullptr);
     return QApplication::exec();
 }

@@ -2,7 +2,6 @@
 
 #include "core/application.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -16,10 +15,6 @@ PlaceholderWindow::PlaceholderWindow(kavrel::core::Application& application) : a
 }
 
 void PlaceholderWindow::closeEvent(QCloseEvent* event) {
-    if (!saved_) {
-        saved_ = true;
-        application_.saveState();
-    }
+    application_.quit();
     event->accept();
-    QApplication::quit();
 }

@@ -5,7 +5,7 @@ namespace kavrel::core {
 class Application;
 }
 
-// The main window until the skinned one arrives: closing it saves the state and quits.
+// The main window until the skinned one arrives: closing it quits through the application.
 class PlaceholderWindow : public QWidget {
     Q_OBJECT
 public:
@@ -16,5 +16,4 @@ protected:
 
 private:
     kavrel::core::Application& application_;
-    bool saved_ = false;
 };

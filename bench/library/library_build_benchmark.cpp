@@ -10,12 +10,12 @@
 #include <map>
 #include <mutex>
 
-#include "engine/main_thread_dispatcher.h"
 #include "generated_songs.h"
 #include "library/artist_creater.h"
 #include "library/artist_merge.h"
 #include "library/collation_sort.h"
 #include "library/tag_and_lib.h"
+#include "platform/dispatch/task_queue.h"
 
 namespace {
 
@@ -103,10 +103,10 @@ void BM_MergeSortSave(benchmark::State& state) {
     std::vector<std::string> paths;
     const auto lines = bench::generatedSongLines(static_cast<std::size_t>(state.range(0)), paths);
     const auto library = scratchFolder("songs") / "LB1";
-    engine::DirectDispatcher dispatcher;
     for (auto _ : state) {
         StageClock clock;
-        library::CTagAndLib builder(dispatcher, clock, text::LocaleCollator());
+        dispatch::TaskThread mainThread;
+        library::CTagAndLib builder(mainThread.dispatcher(), clock, text::LocaleCollator());
         builder.SongLines = lines;
         builder.FileList = paths;
         builder.LibraryPath = library;
@@ -141,11 +141,11 @@ void BM_WholeBuild(benchmark::State& state) {
         return;
     }
     const auto library = scratchFolder("whole") / "LB1";
-    engine::DirectDispatcher dispatcher;
     std::size_t songs = 0;
     for (auto _ : state) {
         StageClock clock;
-        library::CTagAndLib builder(dispatcher, clock, text::LocaleCollator());
+        dispatch::TaskThread mainThread;
+        library::CTagAndLib builder(mainThread.dispatcher(), clock, text::LocaleCollator());
         builder.Folders = {tree.string()};
         builder.Masks = {"*.mp3", "*.ogg", "*.wma"};
         builder.LibraryPath = library;

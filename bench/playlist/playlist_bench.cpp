@@ -1,5 +1,6 @@
 // The shuffle of a whole 100,000-song library ("100% librury") into the active list and playing its first
 // row, and the undo copy taken before every change of a list of that size. Both should stay linear.
+#include "playlist/null_playlist_view.h"
 #include "playlist/playback_control.h"
 #include "playlist/shuffle.h"
 
@@ -24,36 +25,6 @@ TrackRow benchRow(int n) {
             "5160000",
             ""};
 }
-
-class SilentView final : public PlaylistView {
-public:
-    int itemCount() const override { return items; }
-    void clearItems() override { items = 0; }
-    void appendItem(const std::string&) override { ++items; }
-    void setItem(int position, const std::string&) override { items += position == items; }
-    void removeLastItem() override { --items; }
-    void markPlayingRow(int, std::string_view) override {}
-    void selectItem(int) override {}
-    int visibleRows() const override { return 20; }
-    void setScrollerRange(int) override {}
-    void setScrollerPosition(int) override {}
-    void setSizeTotalText(const std::string&) override {}
-    void setTimeTexts(const std::string&, const std::string&) override {}
-    void setWindowTitle(const std::string&) override {}
-    void setTickerText(const std::string&) override {}
-    void setPlayButton(int, int) override {}
-    void setRepeatButton(int) override {}
-    void setCheck(Check, bool) override {}
-    void setTimeSliderMaximum(int) override {}
-    void setTimeSlider(int) override {}
-    void setVolumeSliders(int) override {}
-    SliderGeometry timeSliderGeometry() const override { return {}; }
-    int markLabelWidth(MarkLabel) const override { return 0; }
-    void showMarkLabel(MarkLabel, int) override {}
-    void hideMarkLabels() override {}
-    void showRowHint(const std::string&, int) override {}
-    int items = 0;
-};
 
 class SilentEngine final : public PlaybackEngine {
 public:
@@ -81,10 +52,11 @@ public:
 };
 
 struct Player {
-    PlaybackState state;
-    SilentView view;
+    core::TConfRecord settings;
+    PlaybackState state{settings};
+    NullPlaylistView view;
     SilentEngine engine;
-    PlaylistDisplay display{view, state.settings.display};
+    PlaylistDisplay display{view, settings};
     engine::SharedPlayback shared;
     PlaybackControl control{state, engine, display, shared};
 };
@@ -94,7 +66,7 @@ void BM_WholeLibraryShuffle(benchmark::State& run) {
     Player player;
     Shuffler shuffler(player.control, library);
     for (auto _ : run) {
-        shuffler.ShuffleClick(ShuffleSource::Library100, {});
+        shuffler.Shuffle(ShuffleSource::Library100, {});
         benchmark::DoNotOptimize(player.state.list().Count());
     }
     run.SetComplexityN(run.range(0));

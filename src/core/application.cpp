@@ -2,64 +2,173 @@
 
 #include "core/derived_settings.h"
 #include "core/design_defaults.h"
+#include "engine/cd_drive.h"
+#include "library/library_paths.h"
+#include "library/staged_library.h"
 #include "playlist/playlist_startup.h"
+
+#include <stdexcept>
 
 namespace kavrel::core {
 
-Application::Application(fs::ProgramFolder folder, std::string cdDriveRoot, ErrorReporter& errors)
-    : folder_(std::move(folder)), cdDriveRoot_(std::move(cdDriveRoot)), errors_(errors),
-      store_(folder_, errors), settings_(designDefaults()) {
+namespace {
+
+constexpr auto kAudioClockInterval = std::chrono::milliseconds(engine::TEngineSync::kDefaultInterval);
+
+bool followsRecordingClock(const audio::EngineOptions& output) {
+    return output.sink == audio::SinkKind::Capture &&
+           output.capture.pacing == audio::CapturePacing::AsFastAsPossible;
+}
+
+// A recording faster than real time is stepped by the poller (see ApplicationOptions).
+audio::EngineOptions steppedByThePoller(audio::EngineOptions output) {
+    if (followsRecordingClock(output))
+        output.capture.pacing = audio::CapturePacing::Manual;
+    return output;
+}
+
+} // namespace
+
+Application::Application(ApplicationOptions options, ShellServices shell,
+                         dispatch::MainThreadDispatcher& dispatcher)
+    : shell_(shell), dispatcher_(dispatcher), folder_(std::move(options.folder)),
+      cdDriveRoot_(engine::cdDrivePath(options.cdSource)), store_(folder_, shell.errors),
+      settings_(designDefaults()), audio_(steppedByThePoller(options.output)),
+      bass_(audio_, options.cdSource), fmod_(audio_, options.cdSource),
+      facade_(bass_, 0, std::make_unique<engine::TFmod>(fmod_, 0),
+              engine::makeApollo(folder_.root(),
+                                 [this](const std::string& message) { reportFromAnyThread(message); })),
+      engineSettings_(facade_, settings_, equalizer_, folder_),
+      playback_(settings_), enginePlayback_(facade_), display_(playlistView_, settings_),
+      control_(playback_, enginePlayback_, display_, shared_), cdFiller_(facade_, cdDriveRoot_),
+      cdTracks_(cdFiller_), tabs_(control_, tabView_, cdDriveRoot_.empty() ? nullptr : &cdTracks_),
+      commands_(control_), repeat_(control_), marks_(control_),
+      builds_(dispatcher, folder_, cdDriveRoot_,
+              [this](const std::string& library) {
+                  if (library::checkedLibraryName(settings_.ActiveLibrary.text) == library)
+                      browser_.readArtistList();
+              }),
+      browser_(settings_, folder_, browserView_, builds_, songSink_, text::LocaleCollator()),
+      editor_(control_, browser_), shuffler_(control_, browser_),
+      rowHint_(playback_.list(), playlistView_, shell.desktop),
+      commandBox_(commandLine_, shell.desktop, shell.power, control_, commands_, [this] { quit(); }),
+      poller_(facade_, shared_, control_, dispatcher,
+              followsRecordingClock(options.output)
+                  ? engine::TEngineSync::AudioClock(
+                        [this](std::chrono::milliseconds step) { audio_.capture()->advance(step); })
+                  : engine::TEngineSync::AudioClock{}) {
+    songSink_.bind(&editor_);
+    control_.setPollResumer([this] { poller_.Resume(); });
+    control_.setErrorHandler([this](std::exception_ptr error) { reportError(error); });
+    control_.setSleepAction([this] { switchOff(); });
+    commands_.setLoadedAction([this] { tabs_.markAllPlaying(); });
+
     saveSteps_.addStep([this] { store_.saveRecord(kConfFileName, settings_); });
     saveSteps_.addStep([this] { store_.savePreset(settings_, equalizer_); });
+    saveSteps_.addStep([this] { tabs_.copyActiveIntoVisible(); });
+    for (const playlist::Tab tab : playlist::kAllTabs)
+        saveSteps_.addStep([this, tab] { tabs_.writeTabFile(folder_, tab); });
+    saveSteps_.addStep([this] { facade_.Stop(); });
 }
 
-void Application::loadConfiguration() {
+Application::~Application() {
+    poller_.Stop();
+    builds_.stop();
+}
+
+void Application::startUp(const std::function<void()>& applyToWindows) {
     settings_ = store_.load(kConfFileName);
     equalizer_ = store_.loadStartupPreset(settings_);
+    engineSettings_.apply();
+    control_.VolumeChanged(startVolume(settings_));
+    playlistView_.setCheck(playlist::Check::RepeatOneSong, settings_.mRepeatOneSong);
+    playlistView_.setCheck(playlist::Check::RepeatAllPlayList, settings_.mRepeatAllPlayList);
+    if (applyToWindows)
+        applyToWindows();
+    // Before any library is read: what killed builds left behind.
+    library::removeStaleStagingFolders(folder_);
+    restorePlaylists();
+    browser_.readArtistList();
 }
 
-bool Application::saveState() { return saveSteps_.run(errors_); }
+bool Application::firstRun() {
+    for (const char* pathFile : {"/Library/lb1/path.pan", "/Library/lb2/path.pan", "/Library/lbcd/path.pan"}) {
+        std::error_code error;
+        if (std::filesystem::exists(folder_.resolve(pathFile), error))
+            return false;
+    }
+    settings_.O_Run_ScanAndClearLibrury = false;
+    return true;
+}
 
-void Application::restorePlaylists(playlist::PlaylistTabs& tabs, playlist::PlaybackControl& control) {
-    tabs.setVisible(visibleTabOf(settings_));
-    const auto failures = playlist::restorePlaylists(tabs, control, folder_, settings_.O_Run_Playlist);
+void Application::restorePlaylists() {
+    tabs_.setVisible(playlist::visibleTabOf(settings_));
+    const auto failures = playlist::restorePlaylists(tabs_, control_, folder_, settings_.O_Run_Playlist);
     std::string message;
     for (const auto& failure : failures)
         message += (message.empty() ? "" : "\n") + failure;
     if (!message.empty())
-        errors_.reportError(message);
+        shell_.errors.reportError(message);
 }
 
-void Application::addPlaylistSaveSteps(playlist::PlaylistTabs& tabs, std::function<void()> stopEngine) {
-    saveSteps_.addStep([&tabs] { tabs.copyActiveIntoVisible(); });
-    for (const playlist::Tab tab : playlist::kAllTabs)
-        saveSteps_.addStep([this, &tabs, tab] { tabs.writeTabFile(folder_, tab); });
-    saveSteps_.addStep(std::move(stopEngine));
+void Application::quit() {
+    if (quit_)
+        return;
+    quit_ = true;
+    // No poll may run while the state is written.
+    poller_.Stop();
+    builds_.stop();
+    saveState();
+    if (quitAction_)
+        quitAction_();
 }
 
-playlist::Tab visibleTabOf(const TConfRecord& settings) {
-    if (settings.Img2CDVisible)
-        return playlist::Tab::CD;
-    if (settings.Img2PL2Visible)
-        return playlist::Tab::PL2;
-    return playlist::Tab::PL1;
+void Application::reportFromAnyThread(std::string message) {
+    // The reporter outlives the application, so a message still queued at the end finds it.
+    dispatcher_.post([&errors = shell_.errors, message = std::move(message)] { errors.reportError(message); });
 }
 
-void storeVisibleTab(TConfRecord& settings, playlist::Tab tab) {
-    settings.Img2Pl1Visible = tab == playlist::Tab::PL1;
-    settings.Img2CDVisible = tab == playlist::Tab::CD;
-    settings.Img2PL2Visible = tab == playlist::Tab::PL2;
+bool Application::saveState() {
+    return saveSteps_.run(shell_.errors);
 }
 
-void applyPlaybackSettings(const TConfRecord& settings, playlist::PlaybackSettings& playback) {
-    playback.display.numbering = settings.PlayList_Indexin;
-    playback.display.artistTitle = settings.Name_PlayList_A_T;
-    const QuickPlayTable table = quickPlayTable(settings);
-    for (std::size_t i = 0; i < table.size(); ++i)
-        playback.quickPlay[i] = {table[i].startFraction, table[i].lengthMs};
-    playback.repeatOneSong = settings.mRepeatOneSong;
-    playback.repeatAllPlayList = settings.mRepeatAllPlayList;
-    playback.startupMode = settings.O_Run_Playlist;
+void Application::switchOff() {
+    quit();
+    if (!shell_.power.requestShutdown())
+        throw std::runtime_error("The computer could not be switched off.");
+}
+
+void Application::reportError(std::exception_ptr error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        shell_.errors.reportError(e.what());
+    } catch (...) {
+        shell_.errors.reportError("An unexpected failure while playing.");
+    }
+}
+
+void Application::bindPlaylistView(playlist::PlaylistView* view) {
+    playlistView_.bind(view);
+    if (!view)
+        return;
+    playlist::TMasPLayList& list = control_.state().list();
+    playlistView_.clearItems();
+    display_.showAllRows(list);
+    control_.RemarkPlayingRow();
+    playlistView_.setCheck(playlist::Check::QuickPlayEnabled, playback_.session.quickPlayChecked);
+    playlistView_.setCheck(playlist::Check::RepeatOneSong, settings_.mRepeatOneSong);
+    playlistView_.setCheck(playlist::Check::RepeatAllPlayList, settings_.mRepeatAllPlayList);
+    playlistView_.setRepeatButton(playback_.session.repeatButton);
+    playlistView_.setVolumeSliders(settings_.VolumePosition);
+    playlistView_.setTimeSliderMaximum(playback_.sliderMaximum);
+    playlistView_.setTimeSlider(playback_.sliderPosition);
+    playlistView_.setTickerText(playback_.tickerTitle);
+}
+
+void Application::bindTabView(playlist::TabView* view) {
+    tabView_.bind(view);
+    tabView_.showTab(tabs_.visible());
 }
 
 } // namespace kavrel::core

@@ -123,8 +123,8 @@ struct TConfRecord {
     std::int32_t NormalLeft = 0;
     std::int32_t NormalTop = 0;
     bool FullScreen = false;
-    std::int32_t ExtraWidth = 0;  // bottom-centre piece width minus its design width
-    std::int32_t ExtraHeight = 0; // left edge piece height minus its design height
+    std::int32_t ExtraWidth = 0;     // bottom-centre piece width minus its design width
+    std::int32_t ExtraHeight = 0;    // left edge piece height minus its design height
     std::int32_t VolumePosition = 0; // 0..1000
 
     ShortString<200> CdIdentifier;

@@ -72,11 +72,30 @@ template <class Record, class Visit> void forEachField(Record& r, Visit&& at) {
     at(1155, r.S_A_Art);
     at(1166, r.S_A_Alb);
     std::size_t menu = 1177;
-    for (auto* mark : {&r.mByyear, &r.mByAz, &r.mByAZsong, &r.mByNomSong, &r.mArtist, &r.mAlbum,
-                       &r.mAlbomInAllLibrary, &r.mAlbomInActivArtist, &r.mSong, &r.mSongInAllLibrary,
-                       &r.mSongInActivArtist, &r.mSongInActiveAlbum, &r.mStartAt, &r.mConsistof, &r.mShuffLib,
-                       &r.mShuffRus, &r.mShuffEng, &r.mShuffActArt, &r.mShuffActAlb, &r.mShuffLib100,
-                       &r.mShuffRus100, &r.mShuffEng100, &r.mShuffPlist, &r.mRepeatOneSong,
+    for (auto* mark : {&r.mByyear,
+                       &r.mByAz,
+                       &r.mByAZsong,
+                       &r.mByNomSong,
+                       &r.mArtist,
+                       &r.mAlbum,
+                       &r.mAlbomInAllLibrary,
+                       &r.mAlbomInActivArtist,
+                       &r.mSong,
+                       &r.mSongInAllLibrary,
+                       &r.mSongInActivArtist,
+                       &r.mSongInActiveAlbum,
+                       &r.mStartAt,
+                       &r.mConsistof,
+                       &r.mShuffLib,
+                       &r.mShuffRus,
+                       &r.mShuffEng,
+                       &r.mShuffActArt,
+                       &r.mShuffActAlb,
+                       &r.mShuffLib100,
+                       &r.mShuffRus100,
+                       &r.mShuffEng100,
+                       &r.mShuffPlist,
+                       &r.mRepeatOneSong,
                        &r.mRepeatAllPlayList})
         at(menu++, *mark);
     at(1202, r.AnalyserStateMinusOne);

@@ -87,8 +87,9 @@ void ConfigurationStore::save(std::string_view fileName, const TConfRecord& reco
 }
 
 void ConfigurationStore::resetEngine(TConfRecord& record, const EqualizerValues& equalizer) const {
-    fs::writeFileAtomically(systemFile(kPathToPlFileName),
-                            text::joinLinesCrLf({"firstRun:=False", "PathToApollo:=None", "PathToWinamp:=None"}));
+    fs::writeFileAtomically(
+        systemFile(kPathToPlFileName),
+        text::joinLinesCrLf({"firstRun:=False", "PathToApollo:=None", "PathToWinamp:=None"}));
     record.En_Bass = true;
     record.En_Fmod = record.En_Apollo = record.En_Foobar = false;
     save(kConfFileName, record, equalizer);

@@ -10,7 +10,9 @@ namespace kavrel::core {
 
 namespace {
 
-double number(const ShortString<10>& field) { return text::parseLenientNumber(field.text).value_or(0.0); }
+double number(const ShortString<10>& field) {
+    return text::parseLenientNumber(field.text).value_or(0.0);
+}
 
 template <class Field> void repairNumber(Field& field, const Field& fallback) {
     if (!text::parseLenientNumber(field.text))

@@ -37,8 +37,9 @@ struct WindowPoint {
 };
 // Where the main window opens: the saved place, or centred on the screen when the start position mode
 // asks for it (the saved left and top are then ignored).
-WindowPoint startWindowPosition(const TConfRecord& record, std::int32_t screenWidth, std::int32_t screenHeight,
-                                std::int32_t windowWidth, std::int32_t windowHeight);
+WindowPoint startWindowPosition(const TConfRecord& record, std::int32_t screenWidth,
+                                std::int32_t screenHeight, std::int32_t windowWidth,
+                                std::int32_t windowHeight);
 struct WindowSize {
     std::int32_t width = 0;
     std::int32_t height = 0;

@@ -29,7 +29,7 @@ TListOptions numberedAddAndPlay() {
 TConfRecord designDefaults() {
     TConfRecord r;
     r.En_Bass = true;
-    r.GLanguage = 1; // English
+    r.GLanguage = 1;      // English
     r.O_Run_Playlist = 0; // load the current playlist and play
     r.O_Run_Position = 0; // last position
     r.O_Run_Size = 0;     // last size
@@ -37,8 +37,8 @@ TConfRecord designDefaults() {
     r.O_Run_Volume = 0;   // last value
     r.O_Run_NM_Vol.text = "0";
     r.O_Run_ScanAndClearLibrury = true; // the first run's welcome clears it
-    r.Art_Pnl_Distribution = 0; // Russian and English artists apart
-    r.Art_Pnl_Orientation = 0;  // Russian on the left
+    r.Art_Pnl_Distribution = 0;         // Russian and English artists apart
+    r.Art_Pnl_Orientation = 0;          // Russian on the left
 
     r.ListBox1Font = r.ListBox2Font = r.ListBox3Font = r.ListBox4Font = r.ListBox5Font = listFont();
     r.Left = r.Right = r.Albom = r.Song = numberedAddAndPlay();

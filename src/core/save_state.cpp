@@ -4,7 +4,9 @@
 
 namespace kavrel::core {
 
-void SaveState::addStep(std::function<void()> step) { steps_.push_back(std::move(step)); }
+void SaveState::addStep(std::function<void()> step) {
+    steps_.push_back(std::move(step));
+}
 
 bool SaveState::run(ErrorReporter& errors) const {
     std::string failures;

@@ -10,17 +10,16 @@ namespace kavrel::engine {
 namespace {
 
 constexpr double kCdBytesPerSecond = 176400.0; // 16-bit stereo at 44100 Hz
-// Spare rows beyond the count, so a few added rows do not reallocate the table.
-constexpr std::int32_t kSpareRows = 3;
 
 } // namespace
 
 TCdPlaylist::TCdPlaylist(TMasterEngine& engine, std::string cdDrivePath)
     : engine_(engine), drivePath_(std::move(cdDrivePath)) {}
 
-TrackRow TCdPlaylist::cdTrackRow(const std::string& drivePath, std::int32_t track, std::int32_t lengthMs) {
+library::TrackRow TCdPlaylist::cdTrackRow(const std::string& drivePath, std::int32_t track,
+                                          std::int32_t lengthMs) {
     const std::string number = std::to_string(track);
-    TrackRow row;
+    library::TrackRow row;
     row[0] = "CD";
     row[2] = "Track " + number + " - " + text::formatDuration(lengthMs);
     row[3] = "0";
@@ -34,32 +33,20 @@ TrackRow TCdPlaylist::cdTrackRow(const std::string& drivePath, std::int32_t trac
     return row;
 }
 
-void TCdPlaylist::ReadCdTracks(PlaylistRecord& tab) {
+bool TCdPlaylist::ReadCdTracks(std::vector<library::TrackRow>& rows) {
     const std::string id = engine_.CdDiscId();
-    if (id == lastDiscId_ && tab.Count > 0)
-        return;
-    if (id.empty())
-        return;
+    if (id.empty() || (id == lastDiscId_ && rows.size() > 1))
+        return false;
     engine_.Stop();
     const std::int32_t count = std::max<std::int32_t>(engine_.CdTrackCount(), 0);
-    tab.Count = count;
-    tab.Rows.assign(static_cast<std::size_t>(count + kSpareRows), TrackRow{});
+    rows.assign(static_cast<std::size_t>(count) + 1, library::TrackRow{});
     for (std::int32_t track = 1; track <= count; ++track) {
         // A length the disc cannot tell reads as 0 rather than a negative time.
         const std::int32_t length = std::max<std::int32_t>(engine_.CdTrackLength(track), 0);
-        tab.Rows[static_cast<std::size_t>(track)] = cdTrackRow(drivePath_, track, length);
+        rows[static_cast<std::size_t>(track)] = cdTrackRow(drivePath_, track, length);
     }
-    tab.CurrentIndex = 0;
-    tab.Position = 0;
-    tab.PlayState = 0;
     lastDiscId_ = id;
-}
-
-void TCdPlaylist::RefreshCdTab(bool read, bool cdTabShown, PlaylistRecord& cdTab) {
-    if (cdTabShown)
-        RefreshApolloCdPlugin(engine_);
-    if (cdTabShown && read)
-        ReadCdTracks(cdTab);
+    return true;
 }
 
 } // namespace kavrel::engine

@@ -2,9 +2,10 @@
 // Fills the CD tab from the disc through the facade's CD queries, and refills it only when the disc
 // changed. Main thread; blocking while the drive answers.
 #include "engine/master_engine.h"
-#include "engine/track_row.h"
+#include "library/library_tables.h"
 
 #include <string>
+#include <vector>
 
 namespace kavrel::engine {
 
@@ -16,15 +17,16 @@ public:
     const std::string& LastDiscId() const { return lastDiscId_; }
     void SetLastDiscId(std::string id) { lastDiscId_ = std::move(id); }
     const std::string& DrivePath() const { return drivePath_; }
+    TMasterEngine& Engine() const { return engine_; }
 
-    // Keeps `tab` when it already holds this disc's tracks, leaves it alone without a disc, and otherwise
-    // stops playback and replaces it with one row per track, resetting its current index and position.
-    void ReadCdTracks(PlaylistRecord& tab);
-    // On selecting the CD tab: reads the disc when `read` and the CD tab is the one shown.
-    void RefreshCdTab(bool read, bool cdTabShown, PlaylistRecord& cdTab);
+    // The CD tab's rows (row 0 unused): kept when they already hold this disc's tracks, left alone
+    // without a disc, and otherwise replaced by one row per track after playback was stopped. True when
+    // they were replaced; the tab then has no current row.
+    bool ReadCdTracks(std::vector<library::TrackRow>& rows);
 
     // The row of track `track` (1-based) of length `lengthMs` on the drive at `drivePath`.
-    static TrackRow cdTrackRow(const std::string& drivePath, std::int32_t track, std::int32_t lengthMs);
+    static library::TrackRow cdTrackRow(const std::string& drivePath, std::int32_t track,
+                                        std::int32_t lengthMs);
 
 private:
     TMasterEngine& engine_;

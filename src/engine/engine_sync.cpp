@@ -5,19 +5,10 @@
 
 namespace kavrel::engine {
 
-// One main-thread call the poller waits for. Shared with the posted task, which touches nothing else of
-// the poller, so an abandoned call may still be delivered after the poller is gone.
-struct TEngineSync::PendingCall {
-    std::mutex mutex;
-    std::condition_variable finished;
-    bool done = false;
-    bool abandoned = false;
-};
-
 TEngineSync::TEngineSync(TMasterEngine& engine, SharedPlayback& shared, PollHandlers& handlers,
-                         MainThreadDispatcher& dispatcher)
-    : engine_(engine), shared_(shared), handlers_(handlers), dispatcher_(dispatcher),
-      thread_([this] { run(); }) {}
+                         dispatch::MainThreadDispatcher& dispatcher, AudioClock audioClock)
+    : engine_(engine), shared_(shared), handlers_(handlers), calls_(dispatcher),
+      audioClock_(std::move(audioClock)), thread_([this] { run(); }) {}
 
 TEngineSync::~TEngineSync() {
     Stop();
@@ -46,16 +37,10 @@ void TEngineSync::Stop() {
     {
         std::lock_guard lock(mutex_);
         stopping_ = true;
-        if (pending_) {
-            std::lock_guard callLock(pending_->mutex);
-            pending_->abandoned = true;
-            pending_->finished.notify_all();
-        }
     }
+    calls_.abandonAll();
     wake_.notify_all();
-    // A handler run in place by a direct dispatcher may stop the poller from its own thread: it then ends
-    // after that handler, and the destructor joins it.
-    if (thread_.joinable() && thread_.get_id() != std::this_thread::get_id())
+    if (thread_.joinable())
         thread_.join();
 }
 
@@ -99,44 +84,41 @@ bool TEngineSync::waitWhileSuspended() {
 }
 
 bool TEngineSync::sleepInterval() {
+    auto interval = std::chrono::milliseconds(std::max<std::int32_t>(Interval, 0));
+    if (audioClock_)
+        interval = renderAudio(interval);
     std::unique_lock lock(mutex_);
-    const auto interval = std::chrono::milliseconds(std::max<std::int32_t>(Interval, 0));
     return !wake_.wait_for(lock, interval, [this] { return stopping_; });
 }
 
-void TEngineSync::synchronize(void (PollHandlers::*handler)()) {
-    auto call = std::make_shared<PendingCall>();
-    {
-        std::lock_guard lock(mutex_);
-        if (stopping_)
-            return;
-        pending_ = call;
-    }
-    dispatcher_.post([call, handler, &handlers = handlers_] {
+std::chrono::milliseconds TEngineSync::renderAudio(std::chrono::milliseconds interval) {
+    // Short steps, so a track that ends or a stop within the interval is seen within one step.
+    constexpr std::chrono::milliseconds kStep{10};
+    while (interval > std::chrono::milliseconds::zero() && engine_.GetState() == kPlaying) {
         {
-            std::lock_guard lock(call->mutex);
-            if (call->abandoned)
-                return;
+            std::lock_guard lock(mutex_);
+            if (stopping_)
+                break;
         }
+        const auto step = std::min(interval, kStep);
+        audioClock_(step);
+        interval -= step;
+    }
+    return interval;
+}
+
+void TEngineSync::synchronize(void (PollHandlers::*handler)()) {
+    calls_.call([handler, &handlers = handlers_] {
         try {
             (handlers.*handler)();
         } catch (...) {
             try {
                 handlers.OnPollError(std::current_exception());
             } catch (...) {
-                // A failing report must not leave the poller waiting for ever.
+                // A failing report must not stop the polls.
             }
         }
-        std::lock_guard lock(call->mutex);
-        call->done = true;
-        call->finished.notify_all();
     });
-    {
-        std::unique_lock lock(call->mutex);
-        call->finished.wait(lock, [&] { return call->done || call->abandoned; });
-    }
-    std::lock_guard lock(mutex_);
-    pending_.reset();
 }
 
 } // namespace kavrel::engine

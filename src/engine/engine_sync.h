@@ -2,10 +2,12 @@
 // TEngineSync: the poller that follows the engine and tells the main thread, every Interval ms, where
 // playback stands and when a track has ended. It suspends itself while no track is current; the next play
 // resumes it. Its main-thread calls go through the dispatcher and wait for it, as "synchronize" does.
-#include "engine/main_thread_dispatcher.h"
 #include "engine/master_engine.h"
+#include "platform/dispatch/blocking_call.h"
+#include "platform/dispatch/dispatcher.h"
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <exception>
@@ -40,10 +42,14 @@ public:
 class TEngineSync {
 public:
     static constexpr std::int32_t kDefaultInterval = 200;
+    // Renders the given stretch of a recording that is stepped by hand, on the poller's thread.
+    using AudioClock = std::function<void(std::chrono::milliseconds)>;
 
-    // Starts the thread suspended.
+    // Starts the thread suspended. Without `audioClock` the interval is wall time; with it, the interval
+    // is that much of the recording's audio while the engine plays (the poller renders it in short
+    // steps, so every poll comes where it would in real time), and wall time otherwise.
     TEngineSync(TMasterEngine& engine, SharedPlayback& shared, PollHandlers& handlers,
-                MainThreadDispatcher& dispatcher);
+                dispatch::MainThreadDispatcher& dispatcher, AudioClock audioClock = {});
     // Stops and joins.
     ~TEngineSync();
     TEngineSync(const TEngineSync&) = delete;
@@ -62,14 +68,14 @@ public:
     std::atomic<std::int32_t> Interval{kDefaultInterval};
 
 private:
-    struct PendingCall;
-
     void run();
     void pollOnce();
     // Runs `handler` on the main thread and waits until it has run or Stop abandoned it.
     void synchronize(void (PollHandlers::*handler)());
     // Sleeps Interval ms; false when stopping.
     bool sleepInterval();
+    // Renders up to `interval` of audio while the engine plays; returns what is left of it.
+    std::chrono::milliseconds renderAudio(std::chrono::milliseconds interval);
     // Waits while suspended; false when stopping.
     bool waitWhileSuspended();
     void suspendIfNoTrack(std::uint64_t resumesAtPollStart);
@@ -77,14 +83,14 @@ private:
     TMasterEngine& engine_;
     SharedPlayback& shared_;
     PollHandlers& handlers_;
-    MainThreadDispatcher& dispatcher_;
+    dispatch::BlockingCalls calls_;
+    AudioClock audioClock_;
 
     mutable std::mutex mutex_;
     std::condition_variable wake_;
     bool suspended_ = true;
     bool stopping_ = false;
     std::uint64_t resumes_ = 0;
-    std::shared_ptr<PendingCall> pending_;
     std::thread thread_;
 };
 

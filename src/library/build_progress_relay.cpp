@@ -2,11 +2,11 @@
 
 namespace kavrel::library {
 
-BuildProgressRelay::BuildProgressRelay(engine::MainThreadDispatcher& dispatcher, BuildProgress& target,
+BuildProgressRelay::BuildProgressRelay(dispatch::MainThreadDispatcher& dispatcher, BuildProgress& target,
                                        std::chrono::milliseconds interval)
     : dispatcher_(dispatcher), target_(&target), interval_(interval) {}
 
-std::shared_ptr<BuildProgressRelay> BuildProgressRelay::create(engine::MainThreadDispatcher& dispatcher,
+std::shared_ptr<BuildProgressRelay> BuildProgressRelay::create(dispatch::MainThreadDispatcher& dispatcher,
                                                                BuildProgress& target,
                                                                std::chrono::milliseconds interval) {
     return std::shared_ptr<BuildProgressRelay>(new BuildProgressRelay(dispatcher, target, interval));
@@ -55,50 +55,68 @@ void BuildProgressRelay::detach() {
 }
 
 void BuildProgressRelay::pushEvent(Event event) {
-    bool mustPost = false;
+    auto delivery = Delivery::None;
+    std::chrono::milliseconds delay{};
     {
         const std::lock_guard lock(mutex_);
         queue_.emplace_back(std::move(event));
-        mustPost = claimDelivery(true);
+        delivery = claimDelivery(true, delay);
     }
-    if (mustPost)
-        post();
+    post(delivery, delay);
 }
 
 template <class Set> void BuildProgressRelay::setValue(Set set) {
-    bool mustPost = false;
+    auto delivery = Delivery::None;
+    std::chrono::milliseconds delay{};
     {
         const std::lock_guard lock(mutex_);
         if (queue_.empty() || !std::holds_alternative<Values>(queue_.back()))
             queue_.emplace_back(Values{});
         set(std::get<Values>(queue_.back()));
-        mustPost = claimDelivery(false);
+        delivery = claimDelivery(false, delay);
     }
-    if (mustPost)
-        post();
+    post(delivery, delay);
 }
 
-bool BuildProgressRelay::claimDelivery(bool urgent) {
-    if (deliveryPosted_)
-        return false;
+BuildProgressRelay::Delivery BuildProgressRelay::claimDelivery(bool urgent,
+                                                               std::chrono::milliseconds& delay) {
+    // A delivery posted for now takes everything queued until it runs.
+    if (postedNow_)
+        return Delivery::None;
     const auto now = std::chrono::steady_clock::now();
-    if (!urgent && lastPost_ && now - *lastPost_ < interval_)
-        return false;
-    deliveryPosted_ = true;
-    lastPost_ = now;
-    return true;
+    if (urgent || !lastPost_ || now - *lastPost_ >= interval_) {
+        postedNow_ = true;
+        lastPost_ = now;
+        return Delivery::Now;
+    }
+    if (postedLater_)
+        return Delivery::None;
+    postedLater_ = true;
+    delay = std::chrono::ceil<std::chrono::milliseconds>(*lastPost_ + interval_ - now);
+    return Delivery::Later;
 }
 
-void BuildProgressRelay::post() {
-    dispatcher_.post([self = shared_from_this()] { self->deliver(); });
+void BuildProgressRelay::post(Delivery delivery, std::chrono::milliseconds delay) {
+    if (delivery == Delivery::None)
+        return;
+    auto task = [self = shared_from_this(), delivery] { self->deliver(delivery); };
+    if (delivery == Delivery::Now)
+        dispatcher_.post(std::move(task));
+    else
+        dispatcher_.postDelayed(delay, std::move(task));
 }
 
-void BuildProgressRelay::deliver() {
+void BuildProgressRelay::deliver(Delivery delivery) {
     std::vector<Record> records;
     {
         const std::lock_guard lock(mutex_);
         records.swap(queue_);
-        deliveryPosted_ = false;
+        if (delivery == Delivery::Now) {
+            postedNow_ = false;
+        } else {
+            postedLater_ = false;
+            lastPost_ = std::chrono::steady_clock::now();
+        }
     }
     for (const Record& record : records) {
         BuildProgress* target = target_.load();

@@ -1,8 +1,9 @@
 #pragma once
 // Carries a build's reports from the stage threads to the caller's thread. Values (counters, progress,
 // the file name line) are coalesced: the latest wins and a delivery is posted at most once per
-// interval. Stage changes and the end signals are never merged and flush what came before them, so
-// the caller sees every stage's last figures.
+// interval; a value that comes within the interval is delivered at its end (trailing edge), so a stage
+// that stalls never leaves stale figures on screen. Stage changes and the end signals are never merged
+// and flush what came before them, so the caller sees every stage's last figures.
 #include <atomic>
 #include <chrono>
 #include <memory>
@@ -12,15 +13,15 @@
 #include <variant>
 #include <vector>
 
-#include "engine/main_thread_dispatcher.h"
 #include "library/build_progress.h"
+#include "platform/dispatch/dispatcher.h"
 
 namespace kavrel::library {
 
 class BuildProgressRelay : public std::enable_shared_from_this<BuildProgressRelay> {
 public:
     static std::shared_ptr<BuildProgressRelay>
-    create(engine::MainThreadDispatcher& dispatcher, BuildProgress& target,
+    create(dispatch::MainThreadDispatcher& dispatcher, BuildProgress& target,
            std::chrono::milliseconds interval = std::chrono::milliseconds(40));
 
     // Any thread; never blocks on the caller's thread.
@@ -42,7 +43,7 @@ public:
     void detach();
 
 private:
-    BuildProgressRelay(engine::MainThreadDispatcher& dispatcher, BuildProgress& target,
+    BuildProgressRelay(dispatch::MainThreadDispatcher& dispatcher, BuildProgress& target,
                        std::chrono::milliseconds interval);
 
     struct Values {
@@ -60,20 +61,22 @@ private:
 
     void pushEvent(Event event);
     template <class Set> void setValue(Set set);
-    // Called with the lock held; returns true when the caller must post a delivery.
-    bool claimDelivery(bool urgent);
-    void post();
-    void deliver();
+    enum class Delivery { None, Now, Later };
+    // Called with the lock held: whether the caller must post a delivery, and when (`delay` for Later).
+    Delivery claimDelivery(bool urgent, std::chrono::milliseconds& delay);
+    void post(Delivery delivery, std::chrono::milliseconds delay);
+    void deliver(Delivery delivery);
     static void deliverValues(BuildProgress& target, const Values& values);
     static void deliverEvent(BuildProgress& target, const Event& event);
 
-    engine::MainThreadDispatcher& dispatcher_;
+    dispatch::MainThreadDispatcher& dispatcher_;
     std::atomic<BuildProgress*> target_;
     const std::chrono::milliseconds interval_;
 
     std::mutex mutex_;
     std::vector<Record> queue_;
-    bool deliveryPosted_ = false;
+    bool postedNow_ = false;
+    bool postedLater_ = false;
     std::optional<std::chrono::steady_clock::time_point> lastPost_;
 };
 

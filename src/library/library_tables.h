@@ -9,6 +9,8 @@
 
 namespace kavrel::library {
 
+// The twelve song-line columns and a thirteenth kept only in memory: one row type for the library, the
+// playlists and the CD tab.
 inline constexpr std::size_t kTrackRowColumns = 13;
 using TrackRow = std::array<std::string, kTrackRowColumns>;
 

@@ -5,7 +5,7 @@
 
 namespace kavrel::library {
 
-CTagAndLib::CTagAndLib(engine::MainThreadDispatcher& dispatcher, BuildProgress& progress,
+CTagAndLib::CTagAndLib(dispatch::MainThreadDispatcher& dispatcher, BuildProgress& progress,
                        text::LocaleCollator collator)
     : progress_(BuildProgressRelay::create(dispatcher, progress)), collator_(std::move(collator)) {}
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/main_thread_dispatcher.h"
+#include "platform/dispatch/dispatcher.h"
 #include "library/build_progress.h"
 #include "library/build_progress_relay.h"
 #include "library/stage_gate.h"
@@ -23,7 +23,7 @@ class CTagAndLib {
 public:
     // `dispatcher` and `progress` outlive the builder. The collator orders the library files and
     // groups artists; only one stage uses it at a time.
-    CTagAndLib(engine::MainThreadDispatcher& dispatcher, BuildProgress& progress,
+    CTagAndLib(dispatch::MainThreadDispatcher& dispatcher, BuildProgress& progress,
                text::LocaleCollator collator);
     // Stops a running build.
     ~CTagAndLib();
@@ -59,8 +59,7 @@ public:
     bool IsSuspended() const;
     // Caller's thread. Ends the build at the running stage's next item and waits for it; no report
     // arrives afterwards. The library folder is then the old one, or the complete new one when the
-    // save had already finished. With a dispatcher that runs tasks in place, reports come on the stage
-    // threads: never stop or destroy the builder from inside a report then.
+    // save had already finished.
     void Stop();
 
     // For the stages, on their threads.

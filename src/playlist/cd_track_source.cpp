@@ -1,23 +1,16 @@
 #include "playlist/cd_track_source.h"
 
+#include "engine/apollo_cd_plugin.h"
+
 namespace kavrel::playlist {
 
 bool EngineCdTrackSource::RefreshTracks(TPlist& list) {
-    engine::PlaylistRecord record;
-    record.CurrentIndex = list.CurrentIndex;
-    record.Position = list.Position;
-    record.PlayState = list.PlayState;
-    record.Count = list.Count();
-    record.Rows = list.Rows;
-    const std::string discBefore = filler_.LastDiscId();
-    filler_.ReadCdTracks(record);
-    if (filler_.LastDiscId() == discBefore && record.Count == list.Count())
+    engine::RefreshApolloCdPlugin(filler_.Engine());
+    if (!filler_.ReadCdTracks(list.Rows))
         return false;
-    record.Rows.resize(static_cast<std::size_t>(record.Count) + 1);
-    list.Rows = std::move(record.Rows);
-    list.CurrentIndex = record.CurrentIndex;
-    list.Position = record.Position;
-    list.PlayState = record.PlayState;
+    list.CurrentIndex = 0;
+    list.Position = 0;
+    list.PlayState = kStopped;
     return true;
 }
 

@@ -75,6 +75,8 @@ void PlaybackControl::PlayCurrent(bool paused) {
     view().setPlayButton(kPausePicture, kButtonPlaying);
 
     engine_.Play(row[library::kPathColumn], list().Position, paused);
+    if (listener_)
+        listener_->rowStarted(list().CurrentIndex, list().Position, row[library::kPathColumn]);
     list().PlayState = paused ? kPaused : kPlaying;
     PublishCurrentRow();
     if (resumePoller_)
@@ -118,8 +120,8 @@ void PlaybackControl::Stop(bool takeUndoCopy) {
 }
 
 void PlaybackControl::ResetPosition() {
-    if (state_.settings.repeatButton == kButtonOn) {
-        state_.settings.repeatButton = kButtonOff;
+    if (state_.session.repeatButton == kButtonOn) {
+        state_.session.repeatButton = kButtonOff;
         view().setRepeatButton(kButtonOff);
     }
     list().Position = 0;
@@ -209,22 +211,29 @@ void PlaybackControl::TrackEnd() {
     // A stop on the main thread may land between the poll's read and this call: never restart then.
     if (!list().HasCurrent())
         return;
-    const PlaybackSettings& settings = state_.settings;
-    const bool repeatOn = settings.repeatButton == kButtonOn;
     const std::int32_t current = list().CurrentIndex;
+    advanceAfter(current);
+    if (listener_)
+        listener_->trackEnded(current, list().HasCurrent() ? list().CurrentIndex : 0);
+}
+
+void PlaybackControl::advanceAfter(std::int32_t current) {
+    const core::TConfRecord& settings = state_.settings;
+    const PlaybackSession& session = state_.session;
+    const bool repeatOn = session.repeatButton == kButtonOn;
     list().Position = 0;
-    if (settings.repeatAllPlayList && repeatOn && current == list().Count()) {
+    if (settings.mRepeatAllPlayList && repeatOn && current == list().Count()) {
         list().PreviousIndex = current;
         list().CurrentIndex = 1;
         PlayCurrent(false);
-    } else if (settings.repeatOneSong && repeatOn) {
+    } else if (settings.mRepeatOneSong && repeatOn) {
         list().PreviousIndex = current;
         PlayCurrent(false);
     } else if (current >= list().Count()) {
         Stop(true);
         setTimeSliders(0);
         setTicker(kIdleTickerTitle);
-        if (settings.sleepButton == kButtonOn && settings.sleepAfterEndPlaylist && sleepAction_)
+        if (session.sleepButton == kButtonOn && session.sleepAfterEndPlaylist && sleepAction_)
             sleepAction_();
     } else {
         list().PreviousIndex = current;
@@ -253,18 +262,18 @@ void PlaybackControl::ActOnRestoredPlayState(bool takeUndoCopyOnStop) {
 }
 
 void PlaybackControl::SetQuickPlayChecked(bool checked) {
-    state_.settings.quickPlayChecked = checked;
+    state_.session.quickPlayChecked = checked;
     list().QuickPlayEnabled = checked;
     view().setCheck(Check::QuickPlayEnabled, checked);
 }
 
 void PlaybackControl::SetRepeatOneSong(bool checked) {
-    state_.settings.repeatOneSong = checked;
+    state_.settings.mRepeatOneSong = checked;
     view().setCheck(Check::RepeatOneSong, checked);
 }
 
 void PlaybackControl::QuickPlayEnabledClick() {
-    if (state_.settings.quickPlayChecked) {
+    if (state_.session.quickPlayChecked) {
         SetQuickPlayChecked(false);
         return;
     }
@@ -293,6 +302,8 @@ void PlaybackControl::TimeSliderReleased(std::int32_t seconds) {
 }
 
 void PlaybackControl::VolumeChanged(std::int32_t volume) {
+    volume = std::clamp(volume, 0, 1000);
+    state_.settings.VolumePosition = volume;
     engine_.SetVolume(volume);
     view().setVolumeSliders(volume);
 }

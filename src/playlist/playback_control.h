@@ -5,6 +5,7 @@
 // Main thread only. The poller calls the PollHandlers through its dispatcher, so they run here too.
 #include "engine/engine_sync.h"
 #include "playlist/playback_engine.h"
+#include "playlist/playback_listener.h"
 #include "playlist/playback_state.h"
 #include "playlist/playlist_display.h"
 
@@ -24,6 +25,8 @@ public:
     // the state and switches the computer off. May throw; the poller reports it once.
     void setSleepAction(std::function<void()> action) { sleepAction_ = std::move(action); }
     void setErrorHandler(std::function<void(std::exception_ptr)> handler) { onError_ = std::move(handler); }
+    // Null for none; outlives the control.
+    void setListener(PlaybackListener* listener) { listener_ = listener; }
 
     void PlayCurrent(bool paused);
     void Stop(bool takeUndoCopy);
@@ -74,6 +77,8 @@ private:
     void setTimeSliders(std::int32_t seconds);
     void setTicker(std::string text);
     void replayFrom(std::int32_t row);
+    // The track-end decision for `current`: repeat, wrap, advance or stop.
+    void advanceAfter(std::int32_t current);
     void keepUndoCurrentInStep();
     void quickPlayStep();
 
@@ -84,6 +89,7 @@ private:
     std::function<void()> resumePoller_;
     std::function<void()> sleepAction_;
     std::function<void(std::exception_ptr)> onError_;
+    PlaybackListener* listener_ = nullptr;
 };
 
 // "Artist - Album - Title - [Year - ]Bitrate kbps - m:ss - Channels", or "CD - Title" for a CD track.

@@ -1,6 +1,7 @@
 // What each poll of the engine does on the main thread.
 #include "playlist/playback_control.h"
 
+#include "core/derived_settings.h"
 #include "platform/text/numbers.h"
 
 #include <algorithm>
@@ -13,6 +14,8 @@ void PlaybackControl::OnPositionUpdate() {
     // must not be ticked with the old track's position.
     list().PlayState = engine_.GetState();
     list().Position = engine_.GetPosition();
+    if (listener_)
+        listener_->engineRead(static_cast<std::uint8_t>(list().PlayState), list().Position);
     Tick();
 }
 
@@ -30,7 +33,7 @@ void PlaybackControl::OnPollError(std::exception_ptr error) {
 }
 
 void PlaybackControl::quickPlayStep() {
-    const QuickPlayTable& table = state_.settings.quickPlay;
+    const core::QuickPlayTable table = core::quickPlayTable(state_.settings);
     const std::int32_t q = std::clamp(list().QuickFragment, 1, kQuickPlayFragments);
     const double duration = list().Duration;
     const double end = duration * table[static_cast<std::size_t>(q - 1)].startFraction +
@@ -52,7 +55,7 @@ void PlaybackControl::quickPlayStep() {
 }
 
 void PlaybackControl::Tick() {
-    if (state_.settings.quickPlayChecked)
+    if (state_.session.quickPlayChecked)
         quickPlayStep();
     if (list().MarkB != 0 && list().MarkB <= list().Position) {
         list().Position = list().MarkA;

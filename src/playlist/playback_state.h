@@ -1,6 +1,8 @@
 #pragma once
-// The active playlist and the process-wide playback values beside it: the settings the menus and the
-// preferences hold, and what the sliders, the ticker and the marks show. Main thread only.
+// The active playlist and the process-wide playback values beside it: the settings model the menus and
+// the preferences write, the buttons' state of this run, and what the sliders, the ticker and the marks
+// show. Main thread only.
+#include "core/conf_record.h"
 #include "playlist/playlist_display.h"
 #include "playlist/playlist_record.h"
 
@@ -18,24 +20,14 @@ inline constexpr const char* kPauseWord = "Pause";
 inline constexpr int kButtonOff = 1;
 inline constexpr int kButtonOn = 2;
 
-struct QuickPlayFragment {
-    double startFraction = 0; // of the track's length
-    std::int32_t lengthMs = 0;
-};
 inline constexpr std::int32_t kQuickPlayFragments = 3;
-// Three fragments, closed by a fourth entry of start 1.0.
-using QuickPlayTable = std::array<QuickPlayFragment, kQuickPlayFragments + 1>;
 
-struct PlaybackSettings {
-    DisplayOptions display;
-    QuickPlayTable quickPlay{{{0.0, 0}, {0.0, 0}, {0.0, 0}, {1.0, 0}}};
+// What the buttons and unsaved menu checks hold for this run only.
+struct PlaybackSession {
     bool quickPlayChecked = false; // "Quick play" > "Enabled"
-    bool repeatOneSong = true;
-    bool repeatAllPlayList = false;
     int repeatButton = kButtonOff;
     int sleepButton = kButtonOff;
     bool sleepAfterEndPlaylist = true;
-    std::int32_t startupMode = 0; // 0 resume and play, 1 load the list, 2 start empty
 };
 
 struct MarkLabels {
@@ -45,8 +37,13 @@ struct MarkLabels {
 };
 
 struct PlaybackState {
+    // `settings` is the one settings model: the repeat checks, the quick-play texts, the list display
+    // and the start-up mode are read from it and written back into it.
+    explicit PlaybackState(core::TConfRecord& settings) : settings(settings) {}
+
     TPlayMasiv active;
-    PlaybackSettings settings;
+    core::TConfRecord& settings;
+    PlaybackSession session;
 
     std::string durationText; // of the current track
     std::string tickerTitle = kIdleTickerTitle;

@@ -15,8 +15,8 @@ void PlaylistCommands::Clear() {
     view.setScrollerRange(0);
     control_.ResetPosition();
     view.markPlayingRow(0, {});
-    state().settings.repeatOneSong = false;
-    state().settings.repeatAllPlayList = false;
+    state().settings.mRepeatOneSong = false;
+    state().settings.mRepeatAllPlayList = false;
     view.setCheck(Check::RepeatOneSong, false);
     view.setCheck(Check::RepeatAllPlayList, false);
     control_.SetQuickPlayChecked(false);
@@ -66,7 +66,7 @@ void PlaylistCommands::Load(const std::filesystem::path& file) {
     control_.display().view().markPlayingRow(0, {});
     control_.display().showAllRows(list());
     refreshTimes(list());
-    if (state().settings.startupMode == 0 && list().PlayState != kStopped) {
+    if (state().settings.O_Run_Playlist == 0 && list().PlayState != kStopped) {
         if (list().CurrentIndex == 0)
             list().CurrentIndex = 1;
         list().PreviousIndex = list().CurrentIndex;

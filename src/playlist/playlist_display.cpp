@@ -10,7 +10,7 @@ namespace kavrel::playlist {
 std::string PlaylistDisplay::rowText(const TPlist& list, std::int32_t row, bool numbered) const {
     const TrackRow& track = list.row(row);
     std::string text = numbered ? std::to_string(row) + ". " : std::string();
-    if (options_.artistTitle)
+    if (settings_.Name_PlayList_A_T)
         text += track[library::kArtistColumn] + "- ";
     text += track[library::kTitleColumn];
     return text;
@@ -36,7 +36,7 @@ void PlaylistDisplay::showAllRows(const TPlist& list) {
 }
 
 void PlaylistDisplay::markPlayingRow(const TPlist& list, std::string_view word) {
-    if (options_.numbering) {
+    if (settings_.PlayList_Indexin) {
         const std::int32_t previous = list.PreviousIndex;
         if (previous >= 1 && previous <= list.Count() && previous != list.CurrentIndex)
             view_.setItem(previous - 1, rowText(list, previous, true));

@@ -1,6 +1,7 @@
 #pragma once
 // The entries of the playlist boxes: each row's text, rewriting a range of rows, the scroller range and
 // the size total.
+#include "core/conf_record.h"
 #include "playlist/playlist_record.h"
 #include "playlist/playlist_view.h"
 
@@ -8,19 +9,16 @@
 
 namespace kavrel::playlist {
 
-struct DisplayOptions {
-    bool numbering = false;   // PlayList_Indexin
-    bool artistTitle = false; // "Artist - Title" instead of the title alone
-};
-
 class PlaylistDisplay {
 public:
-    PlaylistDisplay(PlaylistView& view, const DisplayOptions& options) : view_(view), options_(options) {}
+    // Numbering and the title form come from the settings (PlayList_Indexin, Name_PlayList_A_T).
+    PlaylistDisplay(PlaylistView& view, const core::TConfRecord& settings)
+        : view_(view), settings_(settings) {}
 
     // Row `row`'s text: "[n. ]Title" or "[n. ]Artist- Title"; the playing row is shown without its number.
     std::string rowText(const TPlist& list, std::int32_t row, bool numbered) const;
     std::string rowText(const TPlist& list, std::int32_t row) const {
-        return rowText(list, row, options_.numbering);
+        return rowText(list, row, settings_.PlayList_Indexin);
     }
 
     // Writes rows first..last: over the existing entries from row `first` on when oldCount >= first (rows
@@ -41,7 +39,7 @@ public:
 
 private:
     PlaylistView& view_;
-    const DisplayOptions& options_;
+    const core::TConfRecord& settings_;
 };
 
 // "123.45Mb": the sum of the size column in MiB, two decimals.

@@ -4,25 +4,24 @@
 // the row that plays. Main thread.
 #include "playlist/library_source.h"
 #include "playlist/playback_control.h"
+#include "playlist/song_sink.h"
 
 #include <span>
 
 namespace kavrel::playlist {
-
-enum class AddMode { EndAndPlay, End, AfterPlayingAndPlay, AfterPlaying };
 
 // Where a drag began: an artist list (1, 2), the album list (3), the song list (4) or the playlist (5).
 enum class DragSource { None = 0, LeftArtists = 1, RightArtists = 2, Albums = 3, Songs = 4, Playlist = 5 };
 
 enum class SortColumn { Title, Artist, Album, FileName };
 
-class PlaylistEditor {
+class PlaylistEditor final : public SongSink {
 public:
     PlaylistEditor(PlaybackControl& control, const LibrarySource& library)
         : control_(control), library_(library) {}
 
     // A double-click (or Enter) on a library list sends `rows` there by the list's add mode.
-    void AddRows(std::span<const TrackRow> rows, AddMode mode);
+    void AddRows(std::span<const TrackRow> rows, AddMode mode) override;
 
     // A mouse press on a list that may start a drag: the song list's selected row or the playlist row under
     // the mouse (1-based; -1 below the last row).

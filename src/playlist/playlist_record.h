@@ -2,6 +2,7 @@
 // The playlist records: TPlist (the rows and where playback stands), TMasPLayList (with the play extras
 // and what the last change was) and TPlayMasiv (a list and its one-step undo copy). All are values:
 // copying one copies every row.
+#include "library/library_tables.h"
 #include "library/song_line.h"
 
 #include <array>
@@ -12,9 +13,7 @@
 
 namespace kavrel::playlist {
 
-// The twelve song-line columns and a thirteenth kept only in memory.
-inline constexpr std::size_t kTrackColumnCount = library::kSongColumnCount + 1;
-using TrackRow = std::array<std::string, kTrackColumnCount>;
+using library::TrackRow;
 
 enum ListPlayState : std::int32_t { kStopped = 0, kPlaying = 1, kPaused = 2 };
 

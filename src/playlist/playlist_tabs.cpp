@@ -24,11 +24,26 @@ Tab tabAt(int x, int width) {
     return Tab::PL2;
 }
 
+Tab visibleTabOf(const core::TConfRecord& settings) {
+    if (settings.Img2CDVisible)
+        return Tab::CD;
+    if (settings.Img2PL2Visible)
+        return Tab::PL2;
+    return Tab::PL1;
+}
+
+void storeVisibleTab(core::TConfRecord& settings, Tab tab) {
+    settings.Img2Pl1Visible = tab == Tab::PL1;
+    settings.Img2CDVisible = tab == Tab::CD;
+    settings.Img2PL2Visible = tab == Tab::PL2;
+}
+
 PlaylistTabs::PlaylistTabs(PlaybackControl& control, TabView& view, CdTrackSource* cd)
     : control_(control), view_(view), cd_(cd) {}
 
 void PlaylistTabs::setVisible(Tab tab) {
     visible_ = tab;
+    storeVisibleTab(control_.state().settings, tab);
     view_.showTab(tab);
 }
 

@@ -17,13 +17,16 @@ inline constexpr std::array<Tab, 3> kAllTabs = {Tab::PL1, Tab::CD, Tab::PL2};
 std::string tabFileName(Tab tab);
 // The tab of a click at x on a tab picture `width` wide: the left, middle or right third.
 Tab tabAt(int x, int width);
+// The tab whose picture the settings show (Img2Pl1Visible, Img2CDVisible, Img2PL2Visible), and back.
+Tab visibleTabOf(const core::TConfRecord& settings);
+void storeVisibleTab(core::TConfRecord& settings, Tab tab);
 
 // The CD tracks on the drive. Blocking while the drive answers.
 class CdTrackSource {
 public:
     virtual ~CdTrackSource() = default;
-    // Replaces `list` with the disc's tracks unless it already holds them or there is no disc; true when
-    // it replaced it (the engine has then been stopped).
+    // Replaces `list` with the disc's tracks, nothing current and stopped at 0, unless it already holds
+    // them or there is no disc; true when it replaced it (the engine has then been stopped).
     virtual bool RefreshTracks(TPlist& list) = 0;
 };
 
@@ -40,7 +43,7 @@ public:
     PlaylistTabs(PlaybackControl& control, TabView& view, CdTrackSource* cd);
 
     Tab visible() const { return visible_; }
-    // At start-up, from the configuration; the active list is not touched.
+    // At start-up, from the configuration; the active list is not touched. The settings keep it.
     void setVisible(Tab tab);
     TPlayMasiv& record(Tab tab) { return records_[static_cast<std::size_t>(tab)]; }
 

@@ -13,22 +13,22 @@ constexpr int kThumbOffset = 17;
 } // namespace
 
 void RepeatControl::RepeatButtonClick() {
-    PlaybackSettings& settings = control_.state().settings;
-    settings.repeatButton = settings.repeatButton == kButtonOff ? kButtonOn : kButtonOff;
-    control_.display().view().setRepeatButton(settings.repeatButton);
+    PlaybackSession& session = control_.state().session;
+    session.repeatButton = session.repeatButton == kButtonOff ? kButtonOn : kButtonOff;
+    control_.display().view().setRepeatButton(session.repeatButton);
 }
 
 void RepeatControl::RepeatMenuClick(Check item) {
-    PlaybackSettings& settings = control_.state().settings;
+    core::TConfRecord& settings = control_.state().settings;
     const bool oneSong = item == Check::RepeatOneSong;
-    bool& clicked = oneSong ? settings.repeatOneSong : settings.repeatAllPlayList;
-    bool& other = oneSong ? settings.repeatAllPlayList : settings.repeatOneSong;
+    bool& clicked = oneSong ? settings.mRepeatOneSong : settings.mRepeatAllPlayList;
+    bool& other = oneSong ? settings.mRepeatAllPlayList : settings.mRepeatOneSong;
     clicked = !clicked;
     if (clicked)
         other = false;
     PlaylistView& view = control_.display().view();
-    view.setCheck(Check::RepeatOneSong, settings.repeatOneSong);
-    view.setCheck(Check::RepeatAllPlayList, settings.repeatAllPlayList);
+    view.setCheck(Check::RepeatOneSong, settings.mRepeatOneSong);
+    view.setCheck(Check::RepeatAllPlayList, settings.mRepeatAllPlayList);
 }
 
 int MarkControl::labelLeftAtThumb(int width) const {

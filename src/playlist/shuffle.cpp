@@ -4,6 +4,7 @@
 #include "platform/text/utf8.h"
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cmath>
 
@@ -27,6 +28,12 @@ std::vector<TrackRow> copyOf(std::span<const TrackRow> rows) {
 double clampedShare(double share) {
     return std::isnan(share) ? 0.0 : std::clamp(share, 0.0, 1.0);
 }
+
+// The menu's check marks in ShuffleSource order.
+constexpr std::array<bool core::TConfRecord::*, 9> kSourceChecks = {
+    &core::TConfRecord::mShuffLib,    &core::TConfRecord::mShuffRus,    &core::TConfRecord::mShuffEng,
+    &core::TConfRecord::mShuffActArt, &core::TConfRecord::mShuffActAlb, &core::TConfRecord::mShuffLib100,
+    &core::TConfRecord::mShuffRus100, &core::TConfRecord::mShuffEng100, &core::TConfRecord::mShuffPlist};
 
 } // namespace
 
@@ -54,7 +61,25 @@ Shuffler::Shuffler(PlaybackControl& control, const LibrarySource& library)
     : control_(control), library_(library),
       random_(static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count())) {}
 
-void Shuffler::ShuffleClick(ShuffleSource source, const ShuffleShares& shares) {
+ShuffleSource Shuffler::CheckedSource() const {
+    const core::TConfRecord& settings = control_.state().settings;
+    for (std::size_t i = 0; i < kSourceChecks.size(); ++i)
+        if (settings.*kSourceChecks[i])
+            return static_cast<ShuffleSource>(i);
+    return ShuffleSource::Library100;
+}
+
+void Shuffler::SelectSource(ShuffleSource source) {
+    core::TConfRecord& settings = control_.state().settings;
+    for (std::size_t i = 0; i < kSourceChecks.size(); ++i)
+        settings.*kSourceChecks[i] = i == static_cast<std::size_t>(source);
+}
+
+void Shuffler::ShuffleClick() {
+    Shuffle(CheckedSource(), core::shuffleShares(control_.state().settings));
+}
+
+void Shuffler::Shuffle(ShuffleSource source, const core::ShuffleShares& shares) {
     TMasPLayList& list = control_.state().list();
     if (!list.Empty()) {
         list.UndoKindValue = kUndoPlayback;

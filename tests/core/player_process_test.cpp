@@ -57,6 +57,8 @@ protected:
             if (!errors.empty() && !std::freopen(errors.c_str(), "w", stderr))
                 ::_exit(127);
             ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+            // SDL's silent driver: the player never reaches a sound card.
+            ::setenv("SDL_AUDIODRIVER", "dummy", 1);
             setOrUnset("XDG_RUNTIME_DIR", place.runtime);
             setOrUnset("TMPDIR", place.temp);
             ::execl(KAVREL_PLAYER, KAVREL_PLAYER, static_cast<char*>(nullptr));
@@ -92,7 +94,8 @@ protected:
         while (std::chrono::steady_clock::now() < deadline) {
             std::ifstream status("/proc/" + std::to_string(pid) + "/status");
             for (std::string line; std::getline(status, line);)
-                if (line.rfind("SigCgt:", 0) == 0 && (std::stoull(line.substr(7), nullptr, 16) & wanted) == wanted)
+                if (line.rfind("SigCgt:", 0) == 0 &&
+                    (std::stoull(line.substr(7), nullptr, 16) & wanted) == wanted)
                     return true;
             std::this_thread::sleep_for(20ms);
         }

@@ -14,9 +14,10 @@ using namespace engine;
 using namespace std::chrono_literals;
 
 TEST(CdTrackRow, FillsTheColumnsOfATrack) {
-    const TrackRow row = TCdPlaylist::cdTrackRow("/dev/sr0/", 3, 200000);
-    const TrackRow expected = {"CD", "", "Track 3 - 03:20",      "0",        "CD", "3", "0", "200000",
-                               "0",  "", "/dev/sr0/Track03.cda", "35280000", ""};
+    const library::TrackRow row = TCdPlaylist::cdTrackRow("/dev/sr0/", 3, 200000);
+    const library::TrackRow expected = {
+        "CD", "", "Track 3 - 03:20",      "0",        "CD", "3", "0", "200000",
+        "0",  "", "/dev/sr0/Track03.cda", "35280000", ""};
     EXPECT_EQ(row, expected);
     EXPECT_EQ(TCdPlaylist::cdTrackRow("/dev/sr1/", 12, 61500)[10], "/dev/sr1/Track12.cda");
     EXPECT_EQ(TCdPlaylist::cdTrackRow("/dev/sr1/", 12, 61500)[2], "Track 12 - 01:02");
@@ -46,63 +47,47 @@ protected:
     AudioRig rig{cue.string()};
     TMasterEngine facade{rig.library, 0};
     TCdPlaylist cd{facade, cdDrivePath(cue.string())};
-    PlaylistRecord tab;
+    std::vector<library::TrackRow> rows = std::vector<library::TrackRow>(1); // row 0 unused
 };
 
 TEST_F(TCdPlaylistTest, ReadsOneRowPerTrackAndPlaysThem) {
-    tab.CurrentIndex = 5;
-    tab.PlayState = 1;
-    tab.Position = 9000;
-    cd.ReadCdTracks(tab);
-    ASSERT_EQ(tab.Count, 3);
-    EXPECT_EQ(tab.Rows.size(), 6u);
-    EXPECT_EQ(tab.CurrentIndex, 0);
-    EXPECT_EQ(tab.PlayState, 0);
-    EXPECT_EQ(tab.Position, 0);
+    ASSERT_TRUE(cd.ReadCdTracks(rows));
+    ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(cd.LastDiscId(), expectedCddbId({2, 3, 1}));
-    EXPECT_EQ(tab.Rows[2], TCdPlaylist::cdTrackRow(cue.string() + "/", 2, 3000));
-    EXPECT_EQ(tab.Rows[3][10], cue.string() + "/Track03.cda");
-    EXPECT_EQ(tab.Rows[3][11], "176400");
+    EXPECT_EQ(rows[2], TCdPlaylist::cdTrackRow(cue.string() + "/", 2, 3000));
+    EXPECT_EQ(rows[3][10], cue.string() + "/Track03.cda");
+    EXPECT_EQ(rows[3][11], "176400");
 
-    facade.Play(tab.Rows[3][10], 0, false);
+    facade.Play(rows[3][10], 0, false);
     EXPECT_EQ(facade.GetState(), 1);
     EXPECT_NEAR(zeroCrossingFrequency(leftChannel(rig.run(500ms))), 1760.0, 4.0);
 }
 
-TEST_F(TCdPlaylistTest, TheSameDiscKeepsTheListAndANewDiscReplacesIt) {
-    cd.ReadCdTracks(tab);
-    tab.CurrentIndex = 2;
-    facade.Play(tab.Rows[2][10], 0, false);
-    cd.RefreshCdTab(true, true, tab);
-    EXPECT_EQ(tab.CurrentIndex, 2);
+TEST_F(TCdPlaylistTest, TheSameDiscKeepsTheRowsAndANewDiscReplacesThem) {
+    ASSERT_TRUE(cd.ReadCdTracks(rows));
+    facade.Play(rows[2][10], 0, false);
+    EXPECT_FALSE(cd.ReadCdTracks(rows));
     EXPECT_EQ(facade.GetState(), 1) << "the same disc does not stop playback";
 
     insertDisc({{4, 440}, {2, 880}});
-    cd.RefreshCdTab(true, false, tab);
-    EXPECT_EQ(tab.Count, 3) << "only while the CD tab is shown";
-    cd.RefreshCdTab(false, true, tab);
-    EXPECT_EQ(tab.Count, 3);
-    cd.RefreshCdTab(true, true, tab);
-    EXPECT_EQ(tab.Count, 2);
-    EXPECT_EQ(tab.CurrentIndex, 0);
-    EXPECT_EQ(tab.Rows[1][7], "4000");
+    ASSERT_TRUE(cd.ReadCdTracks(rows));
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[1][7], "4000");
     EXPECT_EQ(cd.LastDiscId(), expectedCddbId({4, 2}));
     EXPECT_EQ(facade.GetState(), 0) << "reading a new disc stops playback";
 }
 
 TEST_F(TCdPlaylistTest, AnEmptyTabIsFilledEvenForTheLastDisc) {
     cd.SetLastDiscId(expectedCddbId({2, 3, 1}));
-    cd.ReadCdTracks(tab);
-    EXPECT_EQ(tab.Count, 3);
+    EXPECT_TRUE(cd.ReadCdTracks(rows));
+    EXPECT_EQ(rows.size(), 4u);
 }
 
-TEST_F(TCdPlaylistTest, NoDiscLeavesTheListUnchanged) {
-    cd.ReadCdTracks(tab);
+TEST_F(TCdPlaylistTest, NoDiscLeavesTheRowsUnchanged) {
+    ASSERT_TRUE(cd.ReadCdTracks(rows));
     std::filesystem::remove(cue);
-    tab.CurrentIndex = 1;
-    cd.ReadCdTracks(tab);
-    EXPECT_EQ(tab.Count, 3);
-    EXPECT_EQ(tab.CurrentIndex, 1);
+    EXPECT_FALSE(cd.ReadCdTracks(rows));
+    EXPECT_EQ(rows.size(), 4u);
     EXPECT_EQ(cd.LastDiscId(), expectedCddbId({2, 3, 1}));
 }
 

@@ -1,12 +1,11 @@
 #include "engine/engine_switch.h"
+#include "platform/dispatch/task_queue.h"
 #include "platform/fmod/fmod_rig.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <deque>
 #include <functional>
-#include <mutex>
 #include <thread>
 
 namespace kavrel::test {
@@ -15,35 +14,17 @@ namespace {
 using namespace engine;
 using namespace std::chrono_literals;
 
-// Posted calls wait until the test thread, standing for the main thread, runs them.
-class QueuedMainThread final : public MainThreadDispatcher {
-public:
-    void post(std::function<void()> task) override {
-        std::lock_guard lock(mutex_);
-        tasks_.push_back(std::move(task));
+// The test thread stands for the main thread: it serves posted calls until `condition` holds or five
+// seconds pass.
+bool serveUntil(dispatch::TaskQueue& mainThread, const std::function<bool()>& condition) {
+    const auto deadline = std::chrono::steady_clock::now() + 5s;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        mainThread.runFor(1ms);
     }
-    // Serves calls until `condition` holds or five seconds pass.
-    bool serveUntil(const std::function<bool()>& condition) {
-        const auto deadline = std::chrono::steady_clock::now() + 5s;
-        while (!condition()) {
-            if (std::chrono::steady_clock::now() > deadline)
-                return false;
-            std::deque<std::function<void()>> due;
-            {
-                std::lock_guard lock(mutex_);
-                due.swap(tasks_);
-            }
-            for (auto& task : due)
-                task();
-            std::this_thread::sleep_for(1ms);
-        }
-        return true;
-    }
-
-private:
-    std::mutex mutex_;
-    std::deque<std::function<void()>> tasks_;
-};
+    return true;
+}
 
 // Counts polls; a track end counts only when the engine still reads stopped on the main thread, as the
 // playback control decides.
@@ -91,7 +72,7 @@ protected:
     TMasterEngine facade{rig.library, 0, std::make_unique<TFmod>(rig.fmod, 0)};
     SharedPlayback shared;
     Polls polls{facade};
-    QueuedMainThread mainThread;
+    dispatch::TaskQueue mainThread;
     TEngineSync sync{facade, shared, polls, mainThread};
     RecordingView view{sync};
 };
@@ -100,7 +81,7 @@ TEST_F(EngineSwitchTest, BassToFmodToBassWhileATrackPlaysAndThePollerGoesOn) {
     facade.Play(engineFixture("long_tone.ogg").string(), 10000, false);
     shared.CurrentTrack = 1;
     sync.Resume();
-    ASSERT_TRUE(mainThread.serveUntil([&] { return polls.displays >= 2; }));
+    ASSERT_TRUE(serveUntil(mainThread, [&] { return polls.displays >= 2; }));
     rig.run(1000ms);
 
     std::int32_t position = 11000;
@@ -112,7 +93,7 @@ TEST_F(EngineSwitchTest, BassToFmodToBassWhileATrackPlaysAndThePollerGoesOn) {
         EXPECT_EQ(facade.EngineName(), name);
         EXPECT_FALSE(sync.Suspended());
         const int displays = polls.displays;
-        ASSERT_TRUE(mainThread.serveUntil([&] { return polls.displays >= displays + 3; })) << name;
+        ASSERT_TRUE(serveUntil(mainThread, [&] { return polls.displays >= displays + 3; })) << name;
         EXPECT_EQ(shared.State, kPlaying) << name;
         EXPECT_EQ(shared.Position, position) << name << " goes on where the other engine was";
         EXPECT_NEAR(zeroCrossingFrequency(leftChannel(rig.run(300ms))), 440.0, 2.0) << name;

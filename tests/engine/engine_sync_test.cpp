@@ -1,10 +1,10 @@
 #include "engine/engine_sync.h"
 #include "platform/bass/audio_rig.h"
+#include "platform/dispatch/task_queue.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <deque>
 #include <functional>
 #include <stdexcept>
 #include <thread>
@@ -60,8 +60,8 @@ protected:
     TMasterEngine facade{rig.library, 0};
     SharedPlayback shared;
     CountingHandlers handlers;
-    DirectDispatcher dispatcher;
-    TEngineSync sync{facade, shared, handlers, dispatcher};
+    dispatch::TaskThread mainThread;
+    TEngineSync sync{facade, shared, handlers, mainThread.dispatcher()};
 };
 
 TEST_F(TEngineSyncTest, StartsSuspendedAndFollowsTheEngine) {
@@ -142,47 +142,22 @@ TEST_F(TEngineSyncTest, AFailingHandlerIsReportedAndPollingGoesOn) {
     EXPECT_EQ(handlers.errors, 1);
 }
 
-// Holds posted tasks until the test runs them, like an event loop that is busy elsewhere.
-class QueueDispatcher final : public MainThreadDispatcher {
-public:
-    void post(std::function<void()> task) override {
-        std::lock_guard lock(mutex);
-        tasks.push_back(std::move(task));
-    }
-    std::size_t size() {
-        std::lock_guard lock(mutex);
-        return tasks.size();
-    }
-    void runAll() {
-        std::deque<std::function<void()>> due;
-        {
-            std::lock_guard lock(mutex);
-            due.swap(tasks);
-        }
-        for (auto& task : due)
-            task();
-    }
-
-    std::mutex mutex;
-    std::deque<std::function<void()>> tasks;
-};
-
 TEST(TEngineSyncStop, StopJoinsEvenWhileThePollerWaitsForTheMainThread) {
     AudioRig rig;
     TMasterEngine facade(rig.library, 0);
     SharedPlayback shared;
     shared.CurrentTrack = 1;
     CountingHandlers handlers;
-    QueueDispatcher dispatcher;
+    dispatch::TaskQueue dispatcher;
     {
         TEngineSync sync(facade, shared, handlers, dispatcher);
         sync.Interval = 5;
         sync.Resume();
-        ASSERT_TRUE(eventually([&] { return dispatcher.size() == 1; }));
+        ASSERT_TRUE(eventually([&] { return dispatcher.pending() == 1; }));
         // The main thread quits instead of serving the poller's call.
         sync.Stop();
     }
-    dispatcher.runAll();
+    dispatcher.runDue();
     EXPECT_EQ(handlers.updates, 0) << "an abandoned call never runs";
 }
 
@@ -193,14 +168,14 @@ TEST(TEngineSyncStop, CallsAreServedByTheMainThreadInOrder) {
     SharedPlayback shared;
     shared.CurrentTrack = 1;
     CountingHandlers handlers;
-    QueueDispatcher dispatcher;
+    dispatch::TaskQueue dispatcher;
     TEngineSync sync(facade, shared, handlers, dispatcher);
     sync.Interval = 1;
     sync.Resume();
     // Stopped engine: every poll asks for the position update, then the track end, then the time display.
     for (int served = 0; served < 6; ++served) {
-        ASSERT_TRUE(eventually([&] { return dispatcher.size() == 1; }));
-        dispatcher.runAll();
+        ASSERT_TRUE(eventually([&] { return dispatcher.pending() == 1; }));
+        dispatcher.runDue();
     }
     EXPECT_EQ(handlers.updates, 2);
     EXPECT_EQ(handlers.trackEnds, 2);

@@ -49,7 +49,7 @@ bool BuildRecorder::waitFor(const std::string& event) {
 
 BuildHarness::BuildHarness(const std::filesystem::path& library, std::vector<std::string> folders,
                            bool addMode)
-    : builder(dispatcher, recorder, text::LocaleCollator("en_US")) {
+    : builder(mainThread.dispatcher(), recorder, text::LocaleCollator("en_US")) {
     builder.Folders = std::move(folders);
     builder.Masks = {"*.mp3", "*.ogg", "*.wma"};
     builder.LibraryPath = library;

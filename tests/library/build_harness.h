@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/main_thread_dispatcher.h"
 #include "library/build_progress.h"
 #include "library/tag_and_lib.h"
+#include "platform/dispatch/task_queue.h"
 
 namespace kavrel::library::test {
 
@@ -53,8 +53,9 @@ private:
 
 // A builder over `folders` into `library` with the three usual masks and an en_US collator.
 struct BuildHarness {
-    engine::DirectDispatcher dispatcher;
     BuildRecorder recorder;
+    // Between the two: it outlives the builder's last report and ends before the recorder goes.
+    dispatch::TaskThread mainThread;
     CTagAndLib builder;
 
     BuildHarness(const std::filesystem::path& library, std::vector<std::string> folders,

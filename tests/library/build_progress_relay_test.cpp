@@ -2,24 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
+#include "platform/dispatch/task_queue.h"
 
 namespace kavrel::library {
 namespace {
-
-// Holds posted tasks until the test runs them, like an event loop that is busy.
-class HeldDispatcher final : public engine::MainThreadDispatcher {
-public:
-    void post(std::function<void()> task) override { tasks.push_back(std::move(task)); }
-    void runAll() {
-        while (!tasks.empty()) {
-            auto task = std::move(tasks.front());
-            tasks.pop_front();
-            task();
-        }
-    }
-    std::deque<std::function<void()>> tasks;
-};
 
 class Log final : public BuildProgress {
 public:
@@ -37,7 +23,7 @@ public:
 };
 
 TEST(BuildProgressRelay, CoalescesValuesBetweenEventsAndKeepsTheirOrder) {
-    HeldDispatcher dispatcher;
+    dispatch::TaskQueue dispatcher;
     Log log;
     const auto relay = BuildProgressRelay::create(dispatcher, log, std::chrono::hours(1));
     relay->stageRunning(BuildStage::FindingFiles);
@@ -49,34 +35,52 @@ TEST(BuildProgressRelay, CoalescesValuesBetweenEventsAndKeepsTheirOrder) {
     relay->progressPosition(5);
     relay->progressRange(10);
     relay->stageRunning(BuildStage::ScaningTags);
-    EXPECT_EQ(dispatcher.tasks.size(), 1u) << "one delivery is pending at a time";
-    dispatcher.runAll();
+    EXPECT_EQ(dispatcher.pending(), 1u) << "one delivery is pending at a time";
+    dispatcher.runDue();
     EXPECT_EQ(log.entries, (std::vector<std::string>{"running 1", "files 1000", "line /m/1000", "done 1",
                                                      "range 10", "position 5", "running 2"}));
 }
 
 TEST(BuildProgressRelay, ValuesAloneArePostedAtMostOncePerInterval) {
-    HeldDispatcher dispatcher;
+    dispatch::TaskQueue dispatcher;
     Log log;
     const auto relay = BuildProgressRelay::create(dispatcher, log, std::chrono::hours(1));
     relay->foundFiles(1);
-    dispatcher.runAll();
+    dispatcher.runDue();
     relay->foundFiles(2);
     relay->foundFiles(3);
-    EXPECT_TRUE(dispatcher.tasks.empty());
+    dispatcher.runDue();
+    EXPECT_EQ(log.entries, (std::vector<std::string>{"files 1"})) << "the rest waits for the interval's end";
     relay->librarySaved();
-    dispatcher.runAll();
-    EXPECT_EQ(log.entries, (std::vector<std::string>{"files 1", "files 3", "saved"}));
+    dispatcher.runDue();
+    EXPECT_EQ(log.entries, (std::vector<std::string>{"files 1", "files 3", "saved"}))
+        << "an event does not wait for the interval";
+}
+
+TEST(BuildProgressRelay, TheLastValueOfAStalledStageArrivesAtTheIntervalsEnd) {
+    dispatch::TaskQueue dispatcher;
+    Log log;
+    const auto relay = BuildProgressRelay::create(dispatcher, log, std::chrono::milliseconds(500));
+    relay->foundFiles(1);
+    dispatcher.runDue();
+    relay->foundFiles(2);
+    relay->fileNameLine("/m/2");
+    // Nothing more comes: the stage is busy with one long file.
+    dispatcher.runDue();
+    EXPECT_EQ(log.entries, (std::vector<std::string>{"files 1"}));
+    dispatcher.runFor(std::chrono::milliseconds(1500));
+    EXPECT_EQ(log.entries, (std::vector<std::string>{"files 1", "files 2", "line /m/2"}));
+    EXPECT_EQ(dispatcher.pending(), 0u);
 }
 
 TEST(BuildProgressRelay, NothingArrivesAfterDetach) {
-    HeldDispatcher dispatcher;
+    dispatch::TaskQueue dispatcher;
     Log log;
     auto relay = BuildProgressRelay::create(dispatcher, log);
     relay->stageRunning(BuildStage::FindingFiles);
     relay->detach();
     relay.reset();
-    dispatcher.runAll();
+    dispatcher.runDue();
     EXPECT_TRUE(log.entries.empty());
 }
 

@@ -7,6 +7,16 @@ namespace {
 
 using namespace playlist;
 
+void setQuickPlay(core::TConfRecord& settings, std::array<const char*, 3> startPercents,
+                  std::array<const char*, 3> lengthSeconds) {
+    settings.Interval_Pos_1.text = startPercents[0];
+    settings.Interval_Pos_2.text = startPercents[1];
+    settings.Interval_Pos_3.text = startPercents[2];
+    settings.Interval_Len_1.text = lengthSeconds[0];
+    settings.Interval_Len_2.text = lengthSeconds[1];
+    settings.Interval_Len_3.text = lengthSeconds[2];
+}
+
 class PlaybackControlTest : public ::testing::Test, protected PlaybackFixture {};
 
 TEST_F(PlaybackControlTest, TrackEndDecidesByRepeatAndRow) {
@@ -29,16 +39,16 @@ TEST_F(PlaybackControlTest, TrackEndDecidesByRepeatAndRow) {
     for (const Case& c : cases) {
         PlaybackFixture f;
         f.load(3);
-        f.state.settings.repeatButton = c.repeatButton;
-        f.state.settings.repeatOneSong = c.oneSong;
-        f.state.settings.repeatAllPlayList = c.allPlayList;
+        f.state.session.repeatButton = c.repeatButton;
+        f.state.settings.mRepeatOneSong = c.oneSong;
+        f.state.settings.mRepeatAllPlayList = c.allPlayList;
         f.list().CurrentIndex = c.current;
         f.list().Position = 99000;
         f.control.TrackEnd();
         EXPECT_EQ(f.list().CurrentIndex, c.expectedCurrent) << c.name;
         ASSERT_FALSE(f.engine.calls.empty()) << c.name;
         EXPECT_EQ(f.engine.calls.back(), c.expectedCall) << c.name;
-        EXPECT_EQ(f.state.settings.repeatButton, c.repeatButton) << c.name << ": the repeat button stays";
+        EXPECT_EQ(f.state.session.repeatButton, c.repeatButton) << c.name << ": the repeat button stays";
     }
 }
 
@@ -57,7 +67,7 @@ TEST_F(PlaybackControlTest, TheEndOfTheListStopsAndSleepsOnlyWhenAsked) {
     EXPECT_EQ(sleeps, 0);
     EXPECT_EQ(shared.CurrentTrack, 0) << "the poller may suspend itself";
 
-    state.settings.sleepButton = kButtonOn;
+    state.session.sleepButton = kButtonOn;
     control.PlayRow(2);
     engine.state = 0;
     poll();
@@ -77,8 +87,8 @@ TEST_F(PlaybackControlTest, AStaleEndNeverSkipsARowJustStarted) {
     EXPECT_EQ(engine.calls.back(), "Play /music/3.mp3 0");
 
     shared.Position = 73000;
-    state.settings.quickPlayChecked = true;
-    state.settings.quickPlay = {{{0.0, 4000}, {0.33, 7000}, {0.66, 80000}, {1.0, 0}}};
+    state.session.quickPlayChecked = true;
+    setQuickPlay(settings, {"0", "33", "66"}, {"4", "7", "80"});
     control.OnPositionUpdate();
     EXPECT_EQ(list().Position, 0) << "the old track's position is not applied to the new one";
     EXPECT_EQ(engine.calls.back(), "Play /music/3.mp3 0");
@@ -92,7 +102,7 @@ TEST_F(PlaybackControlTest, AStaleEndNeverSkipsARowJustStarted) {
 
 TEST_F(PlaybackControlTest, QuickPlayPlaysThreeFragmentsThenAdvances) {
     load(2, 100000);
-    state.settings.quickPlay = {{{0.0, 4000}, {0.33, 7000}, {0.66, 7000}, {1.0, 0}}};
+    setQuickPlay(settings, {"0", "33", "66"}, {"4", "7", "7"});
     control.QuickPlayEnabledClick();
     EXPECT_EQ(list().CurrentIndex, 1);
     EXPECT_TRUE(view.checks[Check::QuickPlayEnabled]);
@@ -119,12 +129,12 @@ TEST_F(PlaybackControlTest, QuickPlayPlaysThreeFragmentsThenAdvances) {
 TEST_F(PlaybackControlTest, NextAndPreviousWrapAndSwitchRepeatOff) {
     load(3);
     control.PlayRow(3);
-    state.settings.repeatButton = kButtonOn;
+    state.session.repeatButton = kButtonOn;
     control.Next();
     EXPECT_EQ(list().CurrentIndex, 1);
     EXPECT_EQ(list().PreviousIndex, 3);
     EXPECT_EQ(view.repeatButton, kButtonOff);
-    EXPECT_FALSE(state.settings.repeatOneSong);
+    EXPECT_FALSE(state.settings.mRepeatOneSong);
     EXPECT_FALSE(view.checks[Check::RepeatOneSong]);
     control.Previous();
     EXPECT_EQ(list().CurrentIndex, 3);
@@ -136,7 +146,7 @@ TEST_F(PlaybackControlTest, NextAndPreviousWrapAndSwitchRepeatOff) {
 TEST_F(PlaybackControlTest, PlayingARowShowsWhatPlays) {
     load(3, 215000);
     list().row(2)[3] = "0000";
-    state.settings.display.numbering = true;
+    state.settings.PlayList_Indexin = true;
     display.showAllRows(list());
     control.PlayRow(2);
     EXPECT_EQ(view.ticker, "Artist 2 - Album 2 - Title 2 - 192 kbps - 03:35 - Stereo") << "no unknown year";

@@ -25,9 +25,10 @@ TEST(PlaybackEndToEndTest, PlaysThreeTracksInOrderThenStops) {
     engine::TMasterEngine facade(rig.library, 0);
     facade.SelectEngine(engine::kEngineBass);
     MasterEnginePlayback playback(facade);
-    PlaybackState state;
+    core::TConfRecord settings;
+    PlaybackState state(settings);
     RecordingView view;
-    PlaylistDisplay display(view, state.settings.display);
+    PlaylistDisplay display(view, settings);
     engine::SharedPlayback shared;
     PlaybackControl control(state, playback, display, shared);
     for (const auto& [name, ms] :

@@ -1,5 +1,6 @@
 #pragma once
 // The active list's playback wired to a recording view and a fake engine.
+#include "core/conf_record.h"
 #include "engine/engine_sync.h"
 #include "playlist/playback_control.h"
 #include "playlist/playlist_fakes.h"
@@ -29,10 +30,17 @@ struct PlaybackFixture {
     }
     playlist::TMasPLayList& list() { return state.list(); }
 
-    playlist::PlaybackState state;
+    // A first start's settings, as the playlist tests expect them: no numbering, the title alone, no
+    // quick-play fragments, "One song" checked.
+    core::TConfRecord settings = [] {
+        core::TConfRecord s;
+        s.mRepeatOneSong = true;
+        return s;
+    }();
+    playlist::PlaybackState state{settings};
     RecordingView view;
     FakeEngine engine;
-    playlist::PlaylistDisplay display{view, state.settings.display};
+    playlist::PlaylistDisplay display{view, settings};
     engine::SharedPlayback shared;
     playlist::PlaybackControl control{state, engine, display, shared};
     int pollerResumes = 0;

@@ -88,7 +88,7 @@ TEST_F(PlaylistCommandsTest, ClearEmptiesTheListAndKeepsAnUndo) {
     EXPECT_EQ(list().TotalTimeText, "00:00");
     EXPECT_EQ(view.sizeTotal, "0.00Mb");
     EXPECT_FALSE(view.checks[Check::QuickPlayEnabled]);
-    EXPECT_FALSE(state.settings.repeatOneSong);
+    EXPECT_FALSE(state.settings.mRepeatOneSong);
     commands.Undo();
     EXPECT_EQ(list().Count(), 3);
 }

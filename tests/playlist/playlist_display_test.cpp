@@ -15,7 +15,8 @@ TEST(PlaylistDisplayTest, RowTextsInBothFormsWithAndWithoutNumbers) {
     for (const Case& c : {Case{false, false, "Title 2"}, Case{true, false, "2. Title 2"},
                           Case{false, true, "Artist 2- Title 2"}, Case{true, true, "2. Artist 2- Title 2"}}) {
         PlaybackFixture f;
-        f.state.settings.display = {c.numbering, c.artistTitle};
+        f.settings.PlayList_Indexin = c.numbering;
+        f.settings.Name_PlayList_A_T = c.artistTitle;
         f.load(3);
         EXPECT_EQ(f.view.items[1], c.expected);
     }
@@ -23,7 +24,7 @@ TEST(PlaylistDisplayTest, RowTextsInBothFormsWithAndWithoutNumbers) {
 
 TEST(PlaylistDisplayTest, RowsFromTheFirstChangedOneAreRewrittenAndTheRestAppended) {
     PlaybackFixture f;
-    f.state.settings.display.numbering = true;
+    f.settings.PlayList_Indexin = true;
     f.view.rowsShown = 2;
     f.load(3);
     f.list().Rows.insert(f.list().Rows.begin() + 2, songRow(9));

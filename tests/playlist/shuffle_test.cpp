@@ -36,6 +36,7 @@ TEST(ShuffleCountTest, CeilingOfTheShareClampedToTheWhole) {
     EXPECT_EQ(shuffleCount(10, -1.0), 0);
     EXPECT_EQ(shuffleCount(0, 0.5), 0);
     EXPECT_EQ(shuffleCount(3, 0.01), 1);
+    EXPECT_EQ(shuffleCount(100, 0.07), 7) << "7.000000000000001 in binary";
 }
 
 TEST(ShuffleSelectTest, AnyLetterOfTheGroupCounts) {
@@ -62,7 +63,7 @@ TEST(ShareCaptionTest, CutOnlyAtTheBracket) {
 TEST_F(ShuffleTest, ThePlayListSourceReordersTheSameRowsAndPlaysRowOne) {
     load(5);
     control.PlayRow(4);
-    shuffler.ShuffleClick(ShuffleSource::PlayList, {});
+    shuffler.Shuffle(ShuffleSource::PlayList, {});
     auto shuffled = titles(list());
     EXPECT_EQ(list().Count(), 5);
     std::sort(shuffled.begin(), shuffled.end());
@@ -75,7 +76,7 @@ TEST_F(ShuffleTest, ThePlayListSourceReordersTheSameRowsAndPlaysRowOne) {
 
 TEST_F(ShuffleTest, LibraryPartsDrawTheirShareOfDistinctSongs) {
     library.all = songsBy({"Кино", "Abba", "Ария", "Queen", "ДДТ", "Muse", "Сплин", "Blur", "Чайф", "Pulp"});
-    shuffler.ShuffleClick(ShuffleSource::RussianArtists, {.russianArtists = 0.5});
+    shuffler.Shuffle(ShuffleSource::RussianArtists, {.russianArtists = 0.5});
     ASSERT_EQ(list().Count(), 3) << "ceil(5 x 0.5)";
     std::set<std::string> artists;
     for (int i = 1; i <= 3; ++i)
@@ -84,9 +85,9 @@ TEST_F(ShuffleTest, LibraryPartsDrawTheirShareOfDistinctSongs) {
     for (const auto& artist : artists)
         EXPECT_TRUE(std::string("Кино Ария ДДТ Сплин Чайф").find(artist) != std::string::npos) << artist;
 
-    shuffler.ShuffleClick(ShuffleSource::Library100, {});
+    shuffler.Shuffle(ShuffleSource::Library100, {});
     EXPECT_EQ(list().Count(), 10);
-    shuffler.ShuffleClick(ShuffleSource::Library, {.library = 7.0});
+    shuffler.Shuffle(ShuffleSource::Library, {.library = 7.0});
     EXPECT_EQ(list().Count(), 10) << "a share above 100 % is 100 %";
 }
 
@@ -94,11 +95,11 @@ TEST_F(ShuffleTest, NothingToDrawLeavesTheListAsItWas) {
     load(3);
     control.PlayRow(2);
     const auto before = engine.calls.size();
-    shuffler.ShuffleClick(ShuffleSource::ActiveArtist, {.activeArtist = 1.0});
-    shuffler.ShuffleClick(ShuffleSource::ActiveAlbum, {.activeAlbum = 1.0});
+    shuffler.Shuffle(ShuffleSource::ActiveArtist, {.activeArtist = 1.0});
+    shuffler.Shuffle(ShuffleSource::ActiveAlbum, {.activeAlbum = 1.0});
     library.all = songsBy({"Abba"});
-    shuffler.ShuffleClick(ShuffleSource::RussianArtists100, {});
-    shuffler.ShuffleClick(ShuffleSource::Library, {.library = 0.0});
+    shuffler.Shuffle(ShuffleSource::RussianArtists100, {});
+    shuffler.Shuffle(ShuffleSource::Library, {.library = 0.0});
     EXPECT_EQ(list().Count(), 3);
     EXPECT_EQ(list().CurrentIndex, 2);
     EXPECT_EQ(engine.calls.size(), before);
@@ -106,7 +107,7 @@ TEST_F(ShuffleTest, NothingToDrawLeavesTheListAsItWas) {
 
     library.selected = true;
     library.artist = songsBy({"A", "A", "A", "A"});
-    shuffler.ShuffleClick(ShuffleSource::ActiveArtist, {.activeArtist = 0.5});
+    shuffler.Shuffle(ShuffleSource::ActiveArtist, {.activeArtist = 0.5});
     EXPECT_EQ(list().Count(), 2);
 }
 
@@ -116,13 +117,13 @@ TEST_F(ShuffleTest, RepeatButtonAndMenuPair) {
     EXPECT_EQ(view.repeatButton, kButtonOn);
     repeat.RepeatButtonClick();
     EXPECT_EQ(view.repeatButton, kButtonOff);
-    EXPECT_TRUE(state.settings.repeatOneSong) << "the menu choice stays";
+    EXPECT_TRUE(state.settings.mRepeatOneSong) << "the menu choice stays";
 
     repeat.RepeatMenuClick(Check::RepeatAllPlayList);
-    EXPECT_TRUE(state.settings.repeatAllPlayList);
-    EXPECT_FALSE(state.settings.repeatOneSong);
+    EXPECT_TRUE(state.settings.mRepeatAllPlayList);
+    EXPECT_FALSE(state.settings.mRepeatOneSong);
     repeat.RepeatMenuClick(Check::RepeatAllPlayList);
-    EXPECT_FALSE(state.settings.repeatAllPlayList);
+    EXPECT_FALSE(state.settings.mRepeatAllPlayList);
     EXPECT_FALSE(view.checks[Check::RepeatAllPlayList]);
 }
 

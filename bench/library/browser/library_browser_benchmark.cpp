@@ -90,11 +90,14 @@ std::filesystem::path writeLibrary() {
     return root;
 }
 
+class NoPlaylist : public playlist::SongSink {
+public:
+    void AddRows(std::span<const TrackRow>, playlist::AddMode) override {}
+};
+
 struct BrowserUnderTest {
     explicit BrowserUnderTest(const std::filesystem::path& root)
-        : browser(
-              conf, fs::ProgramFolder(root), view, cd, [](std::span<const TrackRow>, playlist::AddMode) {},
-              text::LocaleCollator("en_US")) {
+        : browser(conf, fs::ProgramFolder(root), view, cd, playlist, text::LocaleCollator("en_US")) {
         conf.ActiveLibrary.text = "LB1";
         conf.mByyear = true;
         conf.mByNomSong = true;
@@ -103,6 +106,7 @@ struct BrowserUnderTest {
     core::TConfRecord conf;
     CopyingView view;
     NoCdBuilds cd;
+    NoPlaylist playlist;
     LibraryBrowser browser;
 };
 

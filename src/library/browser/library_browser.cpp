@@ -39,26 +39,13 @@ std::vector<std::string> columnOf(const TrackTable& table, std::size_t column) {
     return texts;
 }
 
-bool containsLetter(std::string_view utf8, bool (*isLetter)(char32_t)) {
-    for (std::size_t pos = 0; pos < utf8.size();)
-        if (isLetter(text::nextCodePoint(utf8, pos)))
-            return true;
-    return false;
-}
-
-bool cyrillic(char32_t c) {
-    return text::isCyrillicLetter(c);
-}
-bool latin(char32_t c) {
-    return text::isLatinLetter(c);
-}
-
 } // namespace
 
 LibraryBrowser::LibraryBrowser(core::TConfRecord& conf, fs::ProgramFolder programFolder, BrowserView& view,
-                               CdLibraryBuilds& cdBuilds, SendToPlaylist send, text::LocaleCollator collator)
+                               CdLibraryBuilds& cdBuilds, playlist::SongSink& playlist,
+                               text::LocaleCollator collator)
     : conf_(conf), programFolder_(std::move(programFolder)), view_(view), cdBuilds_(cdBuilds),
-      send_(std::move(send)), collator_(std::move(collator)) {}
+      playlist_(playlist), collator_(std::move(collator)) {}
 
 std::span<const TrackRow> LibraryBrowser::rowsOf(const TrackTable& table) {
     if (table.Count() == 0)
@@ -330,16 +317,16 @@ void LibraryBrowser::sendToPlaylist(Panel panel, int item) {
     switch (panel) {
     case Panel::Left:
     case Panel::Right:
-        send_(rowsOf(songs()), mode);
+        playlist_.AddRows(rowsOf(songs()), mode);
         return;
     case Panel::Albums:
-        send_(rowsOf(albumSongs_), mode);
+        playlist_.AddRows(rowsOf(albumSongs_), mode);
         return;
     case Panel::Songs:
         break;
     }
     if (item >= 0 && item < songPanelCount())
-        send_(std::span(&songPanelRow(item + 1), 1), mode);
+        playlist_.AddRows(std::span(&songPanelRow(item + 1), 1), mode);
 }
 
 void LibraryBrowser::switchLibrary(int x, int width) {
@@ -360,21 +347,6 @@ void LibraryBrowser::switchLibrary(int x, int width) {
     clearPanel(Panel::Left);
     clearPanel(Panel::Right);
     cdBuilds_.startCdBuild();
-}
-
-SongChoice LibraryBrowser::selectLibrarySongs(SongSet set, double share) {
-    share = std::clamp(share, 0.0, 1.0);
-    TrackTable all;
-    readSongFile(libraryFile(activeLibraryFolder(), kAllSongsFile), all);
-    SongChoice choice;
-    for (int row = 1; row <= all.Count(); ++row) {
-        const std::string& artist = all[row][kArtistColumn];
-        if (set == SongSet::All || (set == SongSet::Rus && containsLetter(artist, cyrillic)) ||
-            (set == SongSet::Eng && containsLetter(artist, latin)))
-            choice.rows.push_back(std::move(all[row]));
-    }
-    choice.count = static_cast<int>(std::ceil(static_cast<double>(choice.rows.size()) * share));
-    return choice;
 }
 
 void LibraryBrowser::hoverSong(int item) {

@@ -19,27 +19,28 @@
 #include "platform/fs/program_folder.h"
 #include "platform/text/collation.h"
 #include "playlist/library_source.h"
-#include "playlist/playlist_editor.h"
+#include "playlist/song_sink.h"
 
 namespace kavrel::library::browser {
-
-// Inserts rows into the active playlist by an add mode.
-using SendToPlaylist = std::function<void(std::span<const TrackRow> rows, playlist::AddMode mode)>;
 
 enum class ArrowKey { Up, Down };
 // How the song panel's rows were ordered: a mouse click compares track numbers, the arrow keys their text.
 enum class SelectedBy { Mouse, Keys };
-enum class SongSet { All, Rus, Eng };
-
-struct SongChoice {
-    std::vector<TrackRow> rows;
-    int count = 0; // ceil(rows × share)
+// The search menu's scope (mArtist .. mSongInActiveAlbum, one checked) and match (mStartAt, mConsistof).
+enum class SearchScope {
+    Artist,
+    AlbumInAllLibrary,
+    AlbumInActiveArtist,
+    SongInAllLibrary,
+    SongInActiveArtist,
+    SongInActiveAlbum
 };
 
 class LibraryBrowser : public playlist::LibrarySource {
 public:
+    // Songs sent to the playlist go to `playlist`.
     LibraryBrowser(core::TConfRecord& conf, fs::ProgramFolder programFolder, BrowserView& view,
-                   CdLibraryBuilds& cdBuilds, SendToPlaylist send, text::LocaleCollator collator);
+                   CdLibraryBuilds& cdBuilds, playlist::SongSink& playlist, text::LocaleCollator collator);
 
     // Reads the active library's artist list and fills the artist panels.
     void readArtistList();
@@ -60,7 +61,6 @@ public:
     // A click at x on the selector picture of the given width.
     void switchLibrary(int x, int width);
     void switchLayout();
-    SongChoice selectLibrarySongs(SongSet set, double share);
     // The pointer over the song panel's 0-based item (-1 past the last); the row kept for "Show File
     // Location" is 1-based, -1 for none.
     void hoverSong(int item);
@@ -68,6 +68,9 @@ public:
 
     // The text of the search line changed.
     void searchTextChanged(const std::string& text);
+    // The search menu: the settings keep the choice; the next keystroke searches by it.
+    void setSearchScope(SearchScope scope);
+    void setMatchMode(MatchMode mode);
 
     // LibrarySource
     bool artistSelected() const override { return !activeArtist_.empty(); }
@@ -115,7 +118,7 @@ private:
     fs::ProgramFolder programFolder_;
     BrowserView& view_;
     CdLibraryBuilds& cdBuilds_;
-    SendToPlaylist send_;
+    playlist::SongSink& playlist_;
     text::LocaleCollator collator_;
 
     TrackTable artists_;

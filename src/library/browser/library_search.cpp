@@ -1,4 +1,5 @@
 // The incremental search of the library panels.
+#include <array>
 #include <optional>
 
 #include "library/browser/album_builder.h"
@@ -11,28 +12,20 @@ namespace kavrel::library::browser {
 
 namespace {
 
-enum class Scope {
-    Artist,
-    AlbumInAllLibrary,
-    AlbumInActiveArtist,
-    SongInAllLibrary,
-    SongInActiveArtist,
-    SongInActiveAlbum
-};
+using Scope = SearchScope;
+
+// The scope's check mark in SearchScope order; "Album" and "Song" are the group headings above them.
+constexpr std::array<bool core::TConfRecord::*, 6> kScopeChecks = {&core::TConfRecord::mArtist,
+                                                                   &core::TConfRecord::mAlbomInAllLibrary,
+                                                                   &core::TConfRecord::mAlbomInActivArtist,
+                                                                   &core::TConfRecord::mSongInAllLibrary,
+                                                                   &core::TConfRecord::mSongInActivArtist,
+                                                                   &core::TConfRecord::mSongInActiveAlbum};
 
 std::optional<Scope> checkedScope(const core::TConfRecord& conf) {
-    if (conf.mArtist)
-        return Scope::Artist;
-    if (conf.mAlbomInAllLibrary)
-        return Scope::AlbumInAllLibrary;
-    if (conf.mAlbomInActivArtist)
-        return Scope::AlbumInActiveArtist;
-    if (conf.mSongInAllLibrary)
-        return Scope::SongInAllLibrary;
-    if (conf.mSongInActivArtist)
-        return Scope::SongInActiveArtist;
-    if (conf.mSongInActiveAlbum)
-        return Scope::SongInActiveAlbum;
+    for (std::size_t i = 0; i < kScopeChecks.size(); ++i)
+        if (conf.*kScopeChecks[i])
+            return static_cast<Scope>(i);
     return std::nullopt;
 }
 
@@ -41,6 +34,19 @@ bool isDigit(char32_t c) {
 }
 
 } // namespace
+
+void LibraryBrowser::setSearchScope(SearchScope scope) {
+    for (std::size_t i = 0; i < kScopeChecks.size(); ++i)
+        conf_.*kScopeChecks[i] = i == static_cast<std::size_t>(scope);
+    conf_.mAlbum = scope == Scope::AlbumInAllLibrary || scope == Scope::AlbumInActiveArtist;
+    conf_.mSong = scope == Scope::SongInAllLibrary || scope == Scope::SongInActiveArtist ||
+                  scope == Scope::SongInActiveAlbum;
+}
+
+void LibraryBrowser::setMatchMode(MatchMode mode) {
+    conf_.mStartAt = mode == MatchMode::StartAt;
+    conf_.mConsistof = mode == MatchMode::ConsistOf;
+}
 
 void LibraryBrowser::searchTextChanged(const std::string& text) {
     // Such text is a command for the command box.

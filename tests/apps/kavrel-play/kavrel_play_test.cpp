@@ -156,6 +156,22 @@ TEST_F(KavrelPlayTest, PlaysAPlaylistFromItsStoredRowAndSavesItWhenItEnds) {
     EXPECT_EQ(reread->PlayState, playlist::kStopped);
 }
 
+TEST_F(KavrelPlayTest, QuickPlayAsFastAsPossibleGivesThreeFragmentsPerTrackAsInRealTime) {
+    const std::pair<std::string, int> track{"long_tone.ogg", 35000};
+    const auto list = writePlaylist(dir / "in.ppl", 1, 0, {track, track, track});
+    const Outcome run =
+        play("--playlist " + quoted(list) + " --quick-play --out " + quoted(wav) + " --fast --events");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string file = engineFixture("long_tone.ogg").string();
+    EXPECT_EQ(run.out, "row 1 0 " + file + "\nend 1 next 2\nrow 2 0 " + file + "\nend 2 next 3\nrow 3 0 " +
+                           file + "\nend 3 stop\n");
+    // Fragments at 0 %, 33 % and 66 % for 4, 7 and 7 s, each ended by the first poll (one every 200 ms of
+    // audio) that reads, in whole seconds, a position at or past its end: 4.0 s, then 11.55 to 19.15 s,
+    // then 23.1 to 31.1 s.
+    const double perTrack = 4.0 + 7.6 + 8.0;
+    EXPECT_NEAR(static_cast<double>(wavLeft(wav).size()) / AudioRig::kRate, 3 * perTrack, 0.1);
+}
+
 TEST_F(KavrelPlayTest, AnInterruptedPlaylistIsSavedWhereItStood) {
     const auto list = writePlaylist(dir / "in.ppl", 2, 10, {{"tone_1k.ogg", 2000}, {"long_tone.ogg", 35000}});
     const auto saved = dir / "saved.ppl";

@@ -51,16 +51,16 @@ core::TConfRecord defaultConf() {
 } // namespace
 
 BrowserFixture::BrowserFixture(const std::vector<Song>& songs)
-    : conf(defaultConf()), browser_(
-                               conf, fs::ProgramFolder(dir.path()), view, cdBuilds,
-                               [this](std::span<const TrackRow> rows, playlist::AddMode mode) {
-                                   Sent batch{{}, mode};
-                                   for (const auto& row : rows)
-                                       batch.titles.push_back(row[kTitleColumn]);
-                                   sent.push_back(batch);
-                               },
-                               text::LocaleCollator("en_US")) {
+    : conf(defaultConf()),
+      browser_(conf, fs::ProgramFolder(dir.path()), view, cdBuilds, playlist, text::LocaleCollator("en_US")) {
     writeLibrary(dir.path(), "LB1", songs);
+}
+
+void RecordingPlaylist::AddRows(std::span<const TrackRow> rows, playlist::AddMode mode) {
+    Sent batch{{}, mode};
+    for (const auto& row : rows)
+        batch.titles.push_back(row[kTitleColumn]);
+    sent.push_back(batch);
 }
 
 std::vector<std::string> BrowserFixture::titles(const TrackTable& table) {

@@ -56,6 +56,13 @@ struct Sent {
     playlist::AddMode mode;
 };
 
+class RecordingPlaylist : public playlist::SongSink {
+public:
+    void AddRows(std::span<const TrackRow> rows, playlist::AddMode mode) override;
+    std::vector<Sent>& sent;
+    explicit RecordingPlaylist(std::vector<Sent>& into) : sent(into) {}
+};
+
 class BrowserFixture {
 public:
     explicit BrowserFixture(const std::vector<Song>& songs);
@@ -68,6 +75,7 @@ public:
     RecordingView view;
     RecordingCdBuilds cdBuilds;
     std::vector<Sent> sent;
+    RecordingPlaylist playlist{sent};
 
 private:
     LibraryBrowser browser_;

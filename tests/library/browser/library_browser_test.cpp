@@ -175,22 +175,22 @@ TEST(SwitchLibrary, LibraryWithoutArtistListHasNoArtists) {
     EXPECT_TRUE(f.items(Panel::Right).empty());
 }
 
-TEST(LibrarySongs, SetsByLetterAndShare) {
+TEST(LibrarySongs, AllSongsAreTheActiveLibrarysAndNoneWithoutItsFile) {
     BrowserFixture f({{"Кино", "A", "t1"}, {"ДДТ Band", "A", "t2"}, {"Abba", "A", "t3"}, {"123", "A", "t4"}});
-    struct Case {
-        SongSet set;
-        double share;
-        std::size_t rows;
-        int count;
-    };
-    for (const Case& c : {Case{SongSet::All, 0.5, 4, 2}, Case{SongSet::Rus, 2.0, 2, 2},
-                          Case{SongSet::Eng, 0.5, 2, 1}, Case{SongSet::Eng, 0.1, 2, 1}}) {
-        const SongChoice choice = f.browser().selectLibrarySongs(c.set, c.share);
-        EXPECT_EQ(choice.rows.size(), c.rows);
-        EXPECT_EQ(choice.count, c.count);
-    }
+    EXPECT_EQ(f.browser().allSongs().size(), 4u);
     std::filesystem::remove(f.dir / "Library/LB1/allsong.pft");
-    EXPECT_TRUE(f.browser().selectLibrarySongs(SongSet::All, 1).rows.empty());
+    EXPECT_TRUE(f.browser().allSongs().empty());
+}
+
+TEST(SearchMenu, KeepsOneScopeAndOneMatchModeInTheSettings) {
+    BrowserFixture f(kPanelSongs);
+    f.browser().setSearchScope(SearchScope::SongInActiveArtist);
+    f.browser().setMatchMode(MatchMode::ConsistOf);
+    EXPECT_TRUE(f.conf.mSong && f.conf.mSongInActivArtist && f.conf.mConsistof);
+    EXPECT_FALSE(f.conf.mArtist || f.conf.mAlbum || f.conf.mSongInAllLibrary || f.conf.mStartAt);
+    f.browser().setSearchScope(SearchScope::Artist);
+    EXPECT_TRUE(f.conf.mArtist);
+    EXPECT_FALSE(f.conf.mSong || f.conf.mSongInActivArtist);
 }
 
 TEST(SongHint, DescribesTheRowUnderThePointerOnce) {

@@ -1,11 +1,11 @@
 #pragma once
-// The playlist view of a program without a window: shows nothing, but keeps the entry count the playlist
-// logic reads back.
+// The playlist view of a program without a window (and of the player before its window binds): shows
+// nothing, but keeps the entry count the playlist logic reads back.
 #include "playlist/playlist_view.h"
 
-namespace kavrel::play {
+namespace kavrel::playlist {
 
-class NullPlaylistView final : public playlist::PlaylistView {
+class NullPlaylistView final : public PlaylistView {
 public:
     int itemCount() const override { return items_; }
     void clearItems() override { items_ = 0; }
@@ -29,13 +29,13 @@ public:
     void setTickerText(const std::string&) override {}
     void setPlayButton(int, int) override {}
     void setRepeatButton(int) override {}
-    void setCheck(playlist::Check, bool) override {}
+    void setCheck(Check, bool) override {}
     void setTimeSliderMaximum(int) override {}
     void setTimeSlider(int) override {}
     void setVolumeSliders(int) override {}
     SliderGeometry timeSliderGeometry() const override { return {}; }
-    int markLabelWidth(playlist::MarkLabel) const override { return 0; }
-    void showMarkLabel(playlist::MarkLabel, int) override {}
+    int markLabelWidth(MarkLabel) const override { return 0; }
+    void showMarkLabel(MarkLabel, int) override {}
     void hideMarkLabels() override {}
     void showRowHint(const std::string&, int) override {}
 
@@ -43,4 +43,4 @@ private:
     int items_ = 0;
 };
 
-} // namespace kavrel::play
+} // namespace kavrel::playlist

@@ -1,0 +1,76 @@
+#pragma once
+// The builder entry points: the build window starts, suspends, resumes and stops library builds here,
+// one at a time, and binds its progress view. A build that saved its library tells the application,
+// which reloads the panels when that library is the active one. The library selector's CD build is
+// started or queued here too. Main thread.
+#include "library/browser/browser_view.h"
+#include "library/build_progress.h"
+#include "library/tag_and_lib.h"
+#include "platform/dispatch/dispatcher.h"
+#include "platform/fs/program_folder.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kavrel::core {
+
+struct LibraryBuildRequest {
+    std::vector<std::string> folders;
+    std::vector<std::string> masks = {"*.mp3", "*.ogg", "*.wma"};
+    std::string library = "LB1"; // "LB1", "LB2" or "LBCD"
+    bool addMode = false;
+};
+
+class LibraryBuilds final : public library::browser::CdLibraryBuilds, private library::BuildProgress {
+public:
+    // `cdFolder` is where the CD's files are read from (empty without a CD).
+    LibraryBuilds(dispatch::MainThreadDispatcher& dispatcher, fs::ProgramFolder programFolder,
+                  std::string cdFolder, std::function<void(const std::string& library)> librarySaved);
+    ~LibraryBuilds() override;
+
+    // Null unbinds. Reports of a running build go to the view bound when they arrive.
+    void bindProgress(library::BuildProgress* view) { view_ = view; }
+
+    // Stops a running build first.
+    void start(const LibraryBuildRequest& request);
+    void suspend();
+    void resume();
+    // The library stays the old one unless the save had finished.
+    void stop();
+
+    // library::browser::CdLibraryBuilds
+    bool buildRunning() const override { return builder_ != nullptr && running_; }
+    void startCdBuild() override;
+    void queueCdBuild() override { cdQueued_ = true; }
+
+private:
+    void ended();
+
+    // library::BuildProgress: forwarded to the bound view.
+    void stageRunning(library::BuildStage stage) override;
+    void stageDone(library::BuildStage stage) override;
+    void progressRange(int maximum) override;
+    void progressPosition(int position) override;
+    void foundFiles(int count) override;
+    void performedSongs(int count) override;
+    void foundArtists(int count) override;
+    void fileNameLine(const std::string& text) override;
+    void megabytes(double value) override;
+    void noFilesFound() override;
+    void librarySaved() override;
+    void buildFailed(const std::string& reason) override;
+
+    dispatch::MainThreadDispatcher& dispatcher_;
+    fs::ProgramFolder programFolder_;
+    std::string cdFolder_;
+    std::function<void(const std::string&)> librarySaved_;
+    library::BuildProgress* view_ = nullptr;
+    std::unique_ptr<library::CTagAndLib> builder_;
+    std::string building_; // the library the running build writes
+    bool running_ = false;
+    bool cdQueued_ = false;
+};
+
+} // namespace kavrel::core
