@@ -218,5 +218,24 @@ TEST_F(PlayerProcessTest, TerminationSavesTheConfigurationAndThePreset) {
     }
 }
 
+// A start-up problem (here the preset the settings name is missing) is shown in a message box once the
+// window is up; a desktop logout while the box waits still saves what was loaded, once, and ends well.
+TEST_F(PlayerProcessTest, AQuitSignalWhileAStartUpMessageIsOpenSavesAndExits) {
+    std::filesystem::remove(program / "PlSysFile" / designDefaults().PresetFileName.text);
+    const std::filesystem::path errors = dir / "errors.txt";
+    const pid_t player = start({runtime, {}}, errors);
+    ASSERT_TRUE(waitUntilReady(player));
+    // The message is on its way to the screen: its line on standard error comes first.
+    const auto deadline = std::chrono::steady_clock::now() + 30s;
+    while (readFile(errors).find("kavrel: ") == std::string::npos && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(20ms);
+    std::this_thread::sleep_for(500ms);
+    ::kill(player, SIGTERM);
+    ASSERT_EQ(waitFor(player, 20s), 0) << readFile(errors);
+    EXPECT_EQ(savedSharesText(), "0");
+    EXPECT_TRUE(std::filesystem::exists(program / "PlSysFile" / designDefaults().PresetFileName.text))
+        << "save-state wrote the preset";
+}
+
 } // namespace
 } // namespace kavrel::core

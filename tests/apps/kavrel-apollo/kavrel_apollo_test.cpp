@@ -6,6 +6,7 @@
 #include "engine/master_engine.h"
 #include "platform/bass/audio_rig.h"
 #include "platform/winmsg/socket_desktop.h"
+#include "playlist/cd_track_source.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -190,9 +191,11 @@ TEST_F(KavrelApolloTest, CdTracksPlayOnlyAfterTheCdTabGaveThePlayerItsPlugIn) {
     apollo().Flush();
     EXPECT_EQ(facade.GetState(), kStopped) << "no plug-in, no CD";
 
+    // Opening the CD tab.
     TCdPlaylist cd(facade, cdDrivePath(cue.string()));
-    PlaylistRecord tab;
-    cd.RefreshCdTab(false, true, tab);
+    playlist::EngineCdTrackSource cdTab(cd);
+    playlist::TPlist tab;
+    cdTab.RefreshTracks(tab);
     apollo().Flush();
     EXPECT_TRUE(fs::exists(dir / "player" / "Plug-ins" / "CDReader.so"));
     EXPECT_EQ(launcher->pids().size(), 2u) << "closed and started again";

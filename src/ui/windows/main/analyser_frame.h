@@ -19,6 +19,9 @@ public:
     virtual void DrawSpectrum(engine::PixelBuffer& target) = 0;
     // True when the frames appear on a panel of the source's own (pnlSpectrum) instead of the paint box.
     virtual bool drawsOnPanel() const { return false; }
+    // False when nothing can be drawn (the outside player): the analyser then stays off and the command
+    // line keeps its place.
+    virtual bool hasSpectrum() const { return true; }
 };
 
 class AnalyserFrame : public QWidget {

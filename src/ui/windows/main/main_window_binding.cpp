@@ -60,7 +60,7 @@ void storeSavedLayout(const layout::SavedLayout& s, core::TConfRecord& r) {
 MainWindowBinding::MainWindowBinding(TForm1& window, core::Application& application,
                                      shell::DesktopShell& desktop)
     : window_(window), application_(application), desktop_(desktop), playlistView_(window),
-      analyser_(application.facade()) {
+      analyser_(application.facade(), *window.pnlSpectrum) {
     window_.setAnalyserSource(&analyser_);
     application_.bindPlaylistView(&playlistView_);
     application_.bindTabView(this);
@@ -165,6 +165,11 @@ void MainWindowBinding::clicked(layout::Control control, QPoint globalPosition) 
         application_.tabs().TabClick(x, width);
         break;
     }
+    case C::ImgEqualizer:
+        // The outside player's own equalizer; the BASS one is a window of its own, still to come.
+        if (application_.settings().En_Apollo && application_.facade().Apollo)
+            application_.facade().Apollo->ShowEqualizer();
+        break;
     case C::ImgHelp:
         desktop_.openDocument(application_.programFolder().resolve("\\help\\help.htm").string());
         break;

@@ -15,8 +15,6 @@
 namespace kavrel::ui {
 
 class MainWindowBinding final : public QObject, private playlist::TabView {
-    Q_OBJECT
-
 public:
     // Binds the views at once; the window and the application outlive the binding.
     MainWindowBinding(TForm1& window, core::Application& application, shell::DesktopShell& desktop);

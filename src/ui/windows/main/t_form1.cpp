@@ -276,6 +276,8 @@ bool TForm1::analyserOn() const {
 }
 
 void TForm1::setAnalyserOn(bool on) {
+    if (on && PaintFrame->source() && !PaintFrame->source()->hasSpectrum())
+        on = false;
     if (on == PaintFrame->running())
         return;
     setToggleOn(*ImgAn, on);

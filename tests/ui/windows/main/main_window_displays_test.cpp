@@ -1,5 +1,7 @@
 // The displays show what the playback logic reports, through the main window's view adapter.
 #include "main_window_fixture.h"
+
+#include "core/design_defaults.h"
 #include "widget_events.h"
 
 #include "engine/engine_sync.h"
@@ -21,9 +23,10 @@ struct Playback : test::MainWindowFixture {
         display.showAllRows(state.list());
     }
     MainWindowPlaylistView view{*window};
-    playlist::PlaybackState state;
+    core::TConfRecord settings = core::designDefaults();
+    playlist::PlaybackState state{settings};
     test::FakeEngine engine;
-    playlist::PlaylistDisplay display{view, state.settings.display};
+    playlist::PlaylistDisplay display{view, settings};
     engine::SharedPlayback shared;
     playlist::PlaybackControl control{state, engine, display, shared};
 };

@@ -3,6 +3,7 @@
 #include "main_window_fixture.h"
 #include "widget_events.h"
 
+#include "core/design_defaults.h"
 #include "engine/master_engine.h"
 #include "platform/bass/audio_rig.h"
 #include "playlist/master_engine_playback.h"
@@ -39,11 +40,12 @@ TEST(MainWindowPlayback, PlayButtonPlaysTheCurrentRowAndTheAnalyserMoves) {
     test::MainWindowFixture f;
     TForm1& window = *f.window;
     MainWindowPlaylistView view(window);
-    playlist::PlaybackState state;
-    playlist::PlaylistDisplay display(view, state.settings.display);
+    core::TConfRecord settings = core::designDefaults();
+    playlist::PlaybackState state(settings);
+    playlist::PlaylistDisplay display(view, settings);
     engine::SharedPlayback shared;
     playlist::PlaybackControl control(state, playback, display, shared);
-    MasterEngineAnalyser analyser(facade);
+    MasterEngineAnalyser analyser(facade, *window.pnlSpectrum);
     window.setAnalyserSource(&analyser);
 
     playlist::TrackRow row = test::songRow(1, 2038);
