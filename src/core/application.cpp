@@ -152,9 +152,7 @@ void Application::bindPlaylistView(playlist::PlaylistView* view) {
     playlistView_.bind(view);
     if (!view)
         return;
-    playlist::TMasPLayList& list = control_.state().list();
-    playlistView_.clearItems();
-    display_.showAllRows(list);
+    display_.showAllRows(control_.state().list());
     control_.RemarkPlayingRow();
     playlistView_.setCheck(playlist::Check::QuickPlayEnabled, playback_.session.quickPlayChecked);
     playlistView_.setCheck(playlist::Check::RepeatOneSong, settings_.mRepeatOneSong);

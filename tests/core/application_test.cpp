@@ -136,6 +136,55 @@ TEST_F(ApplicationTest, AFailedSaveStepCostsNoOtherAndIsReportedOnce) {
     EXPECT_EQ(quits, 1);
 }
 
+TEST_F(ApplicationTest, AWindowThatBindsLaterIsShownWhatTheLogicAlreadyDid) {
+    const auto player = makeApplication(audio::CapturePacing::Manual);
+    player->startUp();
+    const std::vector<playlist::TrackRow> rows = {test::songRow(1), test::songRow(2)};
+    player->editor().AddRows(rows, playlist::AddMode::End);
+    player->repeat().RepeatMenuClick(playlist::Check::RepeatAllPlayList);
+
+    test::RecordingView window;
+    player->bindPlaylistView(&window);
+    EXPECT_EQ(window.items.size(), 2u);
+    EXPECT_TRUE(window.checks[playlist::Check::RepeatAllPlayList]);
+    EXPECT_FALSE(window.checks[playlist::Check::RepeatOneSong]);
+    player->bindPlaylistView(nullptr);
+    player->editor().AddRows(rows, playlist::AddMode::End);
+    EXPECT_EQ(window.items.size(), 2u) << "an unbound window hears nothing more";
+}
+
+// The build window's side: reports until the build ends.
+class BuildEnd final : public library::BuildProgress {
+public:
+    explicit BuildEnd(dispatch::TaskQueue& loop) : loop_(loop) {}
+    void noFilesFound() override { end("no files"); }
+    void librarySaved() override { end("saved"); }
+    void buildFailed(const std::string& reason) override { end("failed: " + reason); }
+    std::string how;
+
+private:
+    void end(std::string text) {
+        how = std::move(text);
+        loop_.quit();
+    }
+    dispatch::TaskQueue& loop_;
+};
+
+TEST_F(ApplicationTest, ABuildOfTheActiveLibraryIsReadIntoThePanels) {
+    const auto player = makeApplication(audio::CapturePacing::Manual);
+    player->startUp();
+    EXPECT_EQ(player->browser().artists().Count(), 0);
+    BuildEnd progress(loop);
+    player->bindBuildProgress(&progress);
+    player->libraryBuilds().start({{test::fixture("library/tree").string()}});
+    EXPECT_TRUE(player->libraryBuilds().buildRunning());
+    const auto deadline = std::chrono::steady_clock::now() + 30s;
+    loop.run([&] { return std::chrono::steady_clock::now() > deadline; });
+    EXPECT_EQ(progress.how, "saved");
+    EXPECT_FALSE(player->libraryBuilds().buildRunning());
+    EXPECT_GT(player->browser().artists().Count(), 0) << "the panels show the new library";
+}
+
 // Every setting a user changes is in the settings model when save-state writes it, and the next start
 // brings it back.
 TEST_F(ApplicationTest, EverySettingAUserChangesSurvivesARestart) {

@@ -11,8 +11,8 @@ void QtDispatcher::post(std::function<void()> task) {
 }
 
 void QtDispatcher::postDelayed(std::chrono::milliseconds delay, std::function<void()> task) {
-    post([this, delay, task = std::move(task)]() mutable {
-        QTimer::singleShot(delay, Qt::PreciseTimer, &context_, std::move(task));
+    post([context = &context_, delay, task = std::move(task)]() mutable {
+        QTimer::singleShot(delay, Qt::PreciseTimer, context, std::move(task));
     });
 }
 
