@@ -102,7 +102,8 @@ void switchToMini(QWidget& mainWindow, TMinFrm& mini, TNerix& nerix, int playlis
     mainWindow.hide();
 }
 
-void connectMiniPlayer(TMinFrm& mini, QWidget& mainWindow) {
+void connectMiniPlayer(TMinFrm& mini, TNerix& nerix, QWidget& mainWindow) {
+    mini.setMiniPlaylist(&nerix);
     QObject::connect(&mini, &TMinFrm::mainWindowRequested, &mainWindow, [&mainWindow] {
         mainWindow.showNormal();
         mainWindow.activateWindow();

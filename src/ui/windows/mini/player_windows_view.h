@@ -61,8 +61,8 @@ private:
 // The main window's mini button: the mini playlist from its top with the main playlist's range, the mini
 // player in the main window's place.
 void switchToMini(QWidget& mainWindow, TMinFrm& mini, TNerix& nerix, int playlistScrollerMaximum);
-// The mini player's ways back: to the main window, and (until the tray is there) to the main window
-// minimised, so the player is never out of reach.
-void connectMiniPlayer(TMinFrm& mini, QWidget& mainWindow);
+// The mini player's drop-down list and its ways back: to the main window, and (until the tray is there)
+// to the main window minimised, so the player is never out of reach.
+void connectMiniPlayer(TMinFrm& mini, TNerix& nerix, QWidget& mainWindow);
 
 } // namespace kavrel::ui

@@ -1,5 +1,6 @@
 #include "ui/controls/scroller_parts.h"
 #include "ui/controls/widget_events.h"
+#include "ui/lang/language_loader.h"
 #include "ui/skin/skin_error_reporter.h"
 #include "ui/windows/mini/t_min_frm.h"
 
@@ -174,6 +175,25 @@ TEST_F(MiniPlayerTest, ShowsTheTimeTextAndThePlayLook) {
     EXPECT_EQ(window.ImgPlayPause->picture(), window.ImgPlayPause->slot(4));
     window.setPlaying(false);
     EXPECT_EQ(window.ImgPlayPause->picture(), window.ImgPlayPause->slot(1));
+}
+
+class FailingLanguageErrors final : public ui::lang::LanguageErrorReporter {
+public:
+    void reportLanguageError(const QString& message) override { ADD_FAILURE() << message.toStdString(); }
+};
+
+TEST_F(MiniPlayerTest, TheMiniLanguageFileSetsAllTenTooltipsAndSwitchesBack) {
+    FailingLanguageErrors errors;
+    ui::lang::LanguageWindows windows;
+    windows.mini = &window;
+    const fs::ProgramFolder folder(KAVREL_DATA_DIR);
+    ui::lang::applyLanguage(folder, ui::lang::kRussian, windows, errors);
+    EXPECT_EQ(window.ImgStop->toolTip(), QString::fromUtf8("Стоп"));
+    EXPECT_EQ(window.SCRLvolumeMIN->toolTip(), QString::fromUtf8("Громкость (Win + Вверх/Вниз)"));
+    EXPECT_EQ(window.ImgClose->toolTip(), QString::fromUtf8("Закрыть"));
+    ui::lang::applyLanguage(folder, ui::lang::kEnglish, windows, errors);
+    EXPECT_EQ(window.ImgPls->toolTip(), "Show PlayList");
+    EXPECT_EQ(window.SCRLvolumeMIN->toolTip(), "Volume (Win + Up/Down)");
 }
 
 } // namespace

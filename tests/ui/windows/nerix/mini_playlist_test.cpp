@@ -209,5 +209,45 @@ TEST_F(MiniPlaylistTest, RowHintIsTheMainPlaylistsAndNothingBeyondTheRows) {
     EXPECT_TRUE(viewport.toolTip().isEmpty());
 }
 
+TEST_F(MiniPlaylistTest, TimeTextReachesTheMiniPlayerOnlyWhileItShows) {
+    load(2);
+    control->TimeDisplay();
+    EXPECT_EQ(mini.StaticText1->text(), "0:00/0:00...0:00/0:00");
+    mini.show();
+    control->TimeDisplay();
+    EXPECT_EQ(mini.StaticText1->text().toStdString(), mainView.trackTime + "..." + mainView.playlistTime);
+}
+
+TEST_F(MiniPlaylistTest, PlayLookBarsAndTitleReachTheMiniPlayerEvenHidden) {
+    view->setPlayButton(4, 1);
+    view->setTimeSliderMaximum(300);
+    view->setTimeSlider(20);
+    view->setVolumeSliders(700);
+    view->setTickerText("Artist - Title");
+    EXPECT_EQ(mini.ImgPlayPause->picture(), mini.ImgPlayPause->slot(4));
+    EXPECT_EQ(mini.SCRLtimeMIN->Max(), 300);
+    EXPECT_EQ(mini.SCRLtimeMIN->Position(), 20);
+    EXPECT_EQ(mini.SCRLvolumeMIN->Position(), 700);
+    EXPECT_EQ(mini.Label3->text(), "Artist - Title");
+}
+
+TEST_F(MiniPlaylistTest, SwitchingToTheMiniPlayerAndBack) {
+    QWidget mainWindow;
+    ui::connectMiniPlayer(mini, *nerix, mainWindow);
+    mainWindow.show();
+    nerix->QelScrollerVr6->setMax(5);
+    nerix->QelScrollerVr6->setPosition(4);
+    ui::switchToMini(mainWindow, mini, *nerix, 17);
+    EXPECT_FALSE(mainWindow.isVisible());
+    EXPECT_TRUE(mini.isVisible());
+    EXPECT_EQ(nerix->QelScrollerVr6->Max(), 17);
+    EXPECT_EQ(nerix->QelScrollerVr6->Position(), 0);
+    sendMouse(*mini.ImgNormal, QEvent::MouseButtonPress, {2, 2});
+    sendMouse(*mini.ImgNormal, QEvent::MouseButtonRelease, {2, 2});
+    EXPECT_TRUE(mainWindow.isVisible());
+    EXPECT_FALSE(mini.isVisible());
+    EXPECT_FALSE(nerix->isVisible());
+}
+
 } // namespace
 } // namespace kavrel::test
