@@ -3,6 +3,7 @@
 #include "ui/controls/picture_swaps.h"
 #include "ui/skin/skin_loader.h"
 #include "ui/skin/skin_tables.h"
+#include "ui/windows/common/named_child.h"
 #include "ui/windows/common/window_shape.h"
 #include "ui/windows/main/control_accessibility.h"
 
@@ -21,12 +22,6 @@ constexpr int FirstBandLeft = 60;
 constexpr int BandSpacing = 18;
 constexpr int DeadSliderLeft = 30;
 
-template <typename Widget> Widget* named(QWidget* parent, const char* name) {
-    auto* widget = new Widget(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 TQelScrollerVr* slider(QWidget* parent, const QString& name, int left) {
     auto* bar = new TQelScrollerVr(parent);
     bar->setObjectName(name);
@@ -41,10 +36,11 @@ TQelScrollerVr* slider(QWidget* parent, const QString& name, int left) {
 
 TEqualizer::TEqualizer(const fs::ProgramFolder& programFolder, skin::SkinErrorReporter& skinErrors,
                        EqualizerPort& port, QWidget* parent)
-    : QWidget(parent), port_(port), ImgFonEq(named<QLabel>(this, "ImgFonEq")),
+    : QWidget(parent), port_(port), ImgFonEq(namedChild<QLabel>(this, "ImgFonEq")),
       QelScrollerVr17(slider(this, QStringLiteral("QelScrollerVr17"), DeadSliderLeft)),
-      ImgPreset(named<TMegaImage>(this, "ImgPreset")), ImgEnabled(named<TMegaImage>(this, "ImgEnabled")),
-      ImgClose(named<TMegaImage>(this, "ImgClose")) {
+      ImgPreset(namedChild<TMegaImage>(this, "ImgPreset")),
+      ImgEnabled(namedChild<TMegaImage>(this, "ImgEnabled")),
+      ImgClose(namedChild<TMegaImage>(this, "ImgClose")) {
     installControlAccessibility();
     makeTopMostTool(*this);
     setObjectName(QStringLiteral("TEqualizer"));

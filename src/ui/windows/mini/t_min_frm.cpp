@@ -4,6 +4,7 @@
 #include "ui/controls/skin_palette.h"
 #include "ui/skin/skin_loader.h"
 #include "ui/skin/skin_tables.h"
+#include "ui/windows/common/named_child.h"
 #include "ui/windows/common/window_shape.h"
 #include "ui/windows/main/control_accessibility.h"
 
@@ -21,14 +22,8 @@ constexpr QRect LeftCap{2, 2, 8, 24};
 constexpr QRect RightCap{682, 2, 11, 24};
 constexpr int CornerEllipse = 5;
 
-template <typename Widget> Widget* named(QWidget* parent, const char* name) {
-    auto* widget = new Widget(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 QLabel* piece(QWidget* parent, const char* name, const QRect& at) {
-    auto* label = named<QLabel>(parent, name);
+    auto* label = namedChild<QLabel>(parent, name);
     label->setGeometry(at);
     label->setScaledContents(true);
     setColors(*label, TimeInk, Band);
@@ -36,13 +31,13 @@ QLabel* piece(QWidget* parent, const char* name, const QRect& at) {
 }
 
 TMegaImage* button(QWidget* parent, const char* name, int left, int top) {
-    auto* image = named<TMegaImage>(parent, name);
+    auto* image = namedChild<TMegaImage>(parent, name);
     image->move(left, top);
     return image;
 }
 
 TQelScrollerH* bar(QWidget* parent, const char* name, const QRect& at, int max, const QColor& thumb) {
-    auto* scroller = named<TQelScrollerH>(parent, name);
+    auto* scroller = namedChild<TQelScrollerH>(parent, name);
     scroller->setGeometry(at);
     scroller->setMax(max);
     scroller->setThumbSize(25);
@@ -59,7 +54,7 @@ TMinFrm::TMinFrm(const fs::ProgramFolder& programFolder, skin::SkinErrorReporter
       ImgLeft(piece(this, "ImgLeft", LeftCap)), ImgRigth(piece(this, "ImgRigth", RightCap)),
       ImgPlayPause(button(this, "ImgPlayPause", 11, 6)), ImgStop(button(this, "ImgStop", 29, 6)),
       ImgPrew(button(this, "ImgPrew", 47, 6)), ImgNext(button(this, "ImgNext", 65, 6)),
-      Label3(named<TickerStrip>(this, "Label3")), StaticText1(named<QLabel>(this, "StaticText1")),
+      Label3(namedChild<TickerStrip>(this, "Label3")), StaticText1(namedChild<QLabel>(this, "StaticText1")),
       ImgPls(button(this, "ImgPls", 455, 6)),
       SCRLtimeMIN(bar(this, "SCRLtimeMIN", {476, 7, 141, 8}, 100, TimeThumb)),
       SCRLvolumeMIN(bar(this, "SCRLvolumeMIN", {476, 13, 141, 9}, 1000, Qt::black)),

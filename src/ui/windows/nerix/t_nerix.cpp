@@ -3,6 +3,7 @@
 #include "ui/controls/skin_palette.h"
 #include "ui/skin/skin_loader.h"
 #include "ui/skin/skin_tables.h"
+#include "ui/windows/common/named_child.h"
 #include "ui/windows/common/window_shape.h"
 #include "ui/windows/main/control_accessibility.h"
 
@@ -21,19 +22,13 @@ constexpr QRect Background{4, 0, 198, 280};
 constexpr int CornerEllipse = 5;
 const QColor Maroon{0x80, 0, 0};
 
-template <typename Widget> Widget* named(QWidget* parent, const char* name) {
-    auto* widget = new Widget(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 } // namespace
 
 TNerix::TNerix(const fs::ProgramFolder& programFolder, skin::SkinErrorReporter& skinErrors,
                MiniPlaylistPort& port, QWidget* parent)
-    : QWidget(parent), port_(port), ImgFon(named<QLabel>(this, "ImgFon")),
-      ListBox6(named<TCListBox>(this, "ListBox6")),
-      QelScrollerVr6(named<TQelScrollerVr>(this, "QelScrollerVr6")) {
+    : QWidget(parent), port_(port), ImgFon(namedChild<QLabel>(this, "ImgFon")),
+      ListBox6(namedChild<TCListBox>(this, "ListBox6")),
+      QelScrollerVr6(namedChild<TQelScrollerVr>(this, "QelScrollerVr6")) {
     installControlAccessibility();
     setObjectName(QStringLiteral("TNerix"));
     makeTopMostTool(*this);
