@@ -3,10 +3,10 @@
 #include "ui/controls/picture_swaps.h"
 #include "ui/controls/skin_palette.h"
 #include "ui/skin/skin_loader.h"
+#include "ui/windows/common/window_shape.h"
 #include "ui/windows/main/control_accessibility.h"
 
 #include <QGuiApplication>
-#include <QPainterPath>
 #include <QScreen>
 #include <QScrollBar>
 
@@ -30,23 +30,6 @@ QRect toQRect(const layout::Rect& r) {
 }
 layout::Rect toRect(const QRect& r) {
     return {r.x(), r.y(), r.width(), r.height()};
-}
-
-QRegion roundedRegion(const layout::Rect& clip) {
-    QPainterPath path;
-    const double radius = layout::Fit::cornerEllipse / 2.0;
-    path.addRoundedRect(QRectF(toQRect(clip)), radius, radius);
-    return QRegion(path.toFillPolygon().toPolygon());
-}
-
-void setColors(QWidget& widget, const QColor& ink, const QColor& ground) {
-    QPalette colors = widget.palette();
-    colors.setColor(QPalette::Window, ground);
-    colors.setColor(QPalette::WindowText, ink);
-    colors.setColor(QPalette::Base, ground);
-    colors.setColor(QPalette::Text, ink);
-    widget.setPalette(colors);
-    widget.setAutoFillBackground(true);
 }
 
 } // namespace
@@ -221,7 +204,7 @@ void TForm1::applyLayout() {
         setGeometry(window);
     if (layout_.clip() != appliedClip_ || mask().isEmpty()) {
         appliedClip_ = layout_.clip();
-        setMask(roundedRegion(appliedClip_));
+        setMask(roundedRegion(toQRect(appliedClip_), layout::Fit::cornerEllipse));
     }
     if (listHeightsChanged)
         for (const auto& [list, scroller] : ListsAndScrollers)

@@ -31,6 +31,12 @@ void TickerStrip::setText(const QString& text) {
     update();
 }
 
+void TickerStrip::setColours(const QColor& ink, const QColor& ground) {
+    ink_ = ink;
+    ground_ = ground;
+    update();
+}
+
 void TickerStrip::step() {
     --offset_;
     if (offset_ <= -textWidth_)

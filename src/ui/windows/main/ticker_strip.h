@@ -15,6 +15,8 @@ public:
     explicit TickerStrip(QWidget* parent);
 
     void setText(const QString& text);
+    // White on 6446516 unless a window sets its own look.
+    void setColours(const QColor& ink, const QColor& ground);
     const QString& text() const { return text_; }
     // The pixel width of the text in the ticker's font, and where it is drawn now.
     int textWidth() const { return textWidth_; }
