@@ -3,6 +3,7 @@
 // album folder each track goes into and what its copy is called. Pure logic, no file system.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kavrel::tools {
