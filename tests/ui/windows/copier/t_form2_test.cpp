@@ -158,8 +158,9 @@ TEST_F(CopierWindowTest, CancellingTheFolderDialogKeepsTheFolder) {
 
 TEST_F(CopierWindowTest, TheButtonsShowTheLanguageFilesStateTexts) {
     const auto& table = lang::languageFileTables()[static_cast<int>(lang::LanguageWindow::Copier)];
-    lang::applyLanguageText(lang::readLanguageFile(KAVREL_DATA_DIR "/Lang/english/File_Coper.plf"), table,
-                            window);
+    const auto missing = lang::applyLanguageText(
+        lang::readLanguageFile(KAVREL_DATA_DIR "/Lang/english/File_Coper.plf"), table, window);
+    EXPECT_TRUE(missing.isEmpty()) << missing.join(u',').toStdString();
     window.show();
     auto& start = control<QPushButton>(window, "Button2");
     auto& pause = control<QPushButton>(window, "Button1");
