@@ -45,7 +45,7 @@ std::string execArgument(std::string_view argument) {
     return quote ? '"' + plain + '"' : plain;
 }
 
-std::string desktopEntryText(const LauncherSpec& launcher) {
+std::string desktopEntryText(const LauncherFields& launcher) {
     std::string exec = execArgument(launcher.program);
     for (const auto& argument : launcher.arguments)
         exec += ' ' + execArgument(argument);

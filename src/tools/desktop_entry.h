@@ -6,7 +6,7 @@
 
 namespace kavrel::tools {
 
-struct LauncherSpec {
+struct LauncherFields {
     std::string name;
     std::string program;
     std::vector<std::string> arguments;
@@ -14,7 +14,7 @@ struct LauncherSpec {
     std::string icon;
 };
 
-std::string desktopEntryText(const LauncherSpec& launcher);
+std::string desktopEntryText(const LauncherFields& launcher);
 
 // One argument as an Exec key holds it: quoted when it has a reserved character, "%" doubled.
 std::string execArgument(std::string_view argument);

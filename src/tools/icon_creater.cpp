@@ -39,8 +39,8 @@ ShortcutResult createShortcut(const ShortcutRequest& request, const XdgEnvironme
     const auto path = folder / target.filename().replace_extension(".desktop");
     const std::string workingFolder =
         request.workingFolder.empty() ? target.parent_path().string() : request.workingFolder;
-    const LauncherSpec launcher{request.description, request.target, request.arguments, workingFolder,
-                                kPlayerIconName};
+    const LauncherFields launcher{request.description, request.target, request.arguments, workingFolder,
+                                  kPlayerIconName};
     try {
         // The menu's folder is the desktop's to show once something is in it; a desktop folder that
         // does not exist is a desktop that shows no launchers.
