@@ -87,7 +87,8 @@ MainWindowBinding::~MainWindowBinding() {
 }
 
 void MainWindowBinding::applySettings(lang::LanguageErrorReporter& languageErrors) {
-    const core::TConfRecord& settings = application_.settings();
+    // A copy: each step below reports the window's new layout back into the model before the next reads it.
+    const core::TConfRecord settings = application_.settings();
     window_.applyLook(mainWindowLookOf(settings));
     window_.setArtistColumns(artistColumnsOf(settings.Art_Pnl_Distribution, settings.Art_Pnl_Orientation));
     window_.restoreLayout(savedLayoutOf(settings), layout::StartSize(settings.O_Run_Size),

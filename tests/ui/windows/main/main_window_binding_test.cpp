@@ -71,6 +71,7 @@ protected:
 
 TEST_F(MainWindowBindingTest, ShowsTheSavedListAndPlaysItWithThePlayButton) {
     EXPECT_TRUE(messages.pending().isEmpty()) << messages.pending().join("\n").toStdString();
+    EXPECT_TRUE(window->analyserOn()) << "the stored analyser state";
     ASSERT_EQ(window->ListBox5->count(), 1);
     EXPECT_EQ(window->windowTitle(), "Kavrel");
 
