@@ -1,0 +1,79 @@
+// Where a window goes "to the tray": behind the icon when a notification area exists, minimised when none
+// does, and back on the taskbar when the notification area goes away under it.
+#include "platform/shell/tray_icon.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace kavrel::shell {
+namespace {
+
+class FakeTray final : public TrayIcon {
+public:
+    bool present = true;
+    bool visible = false;
+    std::string tip;
+
+    void setHandlers(TrayHandlers) override {}
+    bool available() const override { return present; }
+    void show(const std::string& text) override {
+        visible = true;
+        tip = text;
+    }
+    void setTip(const std::string& text) override { tip = text; }
+    void hide() override { visible = false; }
+    bool shown() const override { return visible; }
+};
+
+class RecordingWindow final : public ParkedWindow {
+public:
+    std::vector<std::string> calls;
+    void hideWindow() override { calls.push_back("hide"); }
+    void minimiseWindow() override { calls.push_back("minimise"); }
+    void showMinimised() override { calls.push_back("show minimised"); }
+};
+
+TEST(TrayParkingTest, AWindowHidesBehindTheIconOnlyWhereATrayExists) {
+    for (const bool present : {true, false}) {
+        SCOPED_TRACE(present);
+        FakeTray tray;
+        tray.present = present;
+        RecordingWindow window;
+        TrayParking parking(tray, "Kavrel");
+        parking.park(window);
+        EXPECT_EQ(window.calls, std::vector<std::string>{present ? "hide" : "minimise"});
+        EXPECT_EQ(tray.visible, present);
+        EXPECT_EQ(parking.hidden(), present);
+        EXPECT_EQ(tray.tip, present ? "Kavrel" : "");
+    }
+}
+
+TEST(TrayParkingTest, RestoringRemovesTheIcon) {
+    FakeTray tray;
+    RecordingWindow window;
+    TrayParking parking(tray, "Kavrel");
+    parking.park(window);
+    parking.unpark();
+    EXPECT_FALSE(tray.visible);
+    EXPECT_FALSE(parking.hidden());
+    parking.trayLost(); // nothing hidden any more: nothing to bring back
+    EXPECT_EQ(window.calls, std::vector<std::string>{"hide"});
+}
+
+TEST(TrayParkingTest, AVanishingTrayBringsTheHiddenWindowBackMinimised) {
+    FakeTray tray;
+    RecordingWindow window;
+    TrayParking parking(tray, "Kavrel");
+    parking.park(window);
+    tray.present = false;
+    parking.trayLost();
+    EXPECT_EQ(window.calls, (std::vector<std::string>{"hide", "show minimised"}));
+    EXPECT_FALSE(tray.visible);
+    EXPECT_FALSE(parking.hidden());
+    parking.park(window); // from now on it only minimises
+    EXPECT_EQ(window.calls.back(), "minimise");
+}
+
+} // namespace
+} // namespace kavrel::shell
