@@ -1,6 +1,7 @@
 // Where a window goes "to the tray": behind the icon when a notification area exists, minimised when none
 // does, and back on the taskbar when the notification area goes away under it.
 #include "platform/shell/tray_icon.h"
+#include "shell_fakes.h"
 
 #include <gtest/gtest.h>
 
@@ -9,22 +10,7 @@
 namespace kavrel::shell {
 namespace {
 
-class FakeTray final : public TrayIcon {
-public:
-    bool present = true;
-    bool visible = false;
-    std::string tip;
-
-    void setHandlers(TrayHandlers) override {}
-    bool available() const override { return present; }
-    void show(const std::string& text) override {
-        visible = true;
-        tip = text;
-    }
-    void setTip(const std::string& text) override { tip = text; }
-    void hide() override { visible = false; }
-    bool shown() const override { return visible; }
-};
+using test::FakeTray;
 
 class RecordingWindow final : public ParkedWindow {
 public:

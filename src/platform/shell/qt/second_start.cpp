@@ -3,9 +3,16 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QLocalSocket>
-#include <QThread>
 #include <QTimer>
 #include <QUrl>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/time.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace kavrel::shell {
 
@@ -86,21 +93,40 @@ void SecondStartListener::deliver(const std::vector<std::string>& paths) const {
 
 bool passToRunningCopy(const SingleInstanceGuard& guard, const std::vector<std::string>& paths,
                        int timeoutMs) {
+    // Plain sockets: this runs before the program has any Qt application object.
+    const std::string path = socketPath(guard).toStdString();
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= sizeof address.sun_path)
+        return false;
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
     const QDeadlineTimer deadline(timeoutMs);
-    QLocalSocket socket;
-    for (;;) {
-        socket.connectToServer(socketPath(guard));
-        if (socket.waitForConnected(static_cast<int>(std::max<qint64>(deadline.remainingTime(), 0))))
-            break;
-        if (deadline.hasExpired())
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return false;
+    while (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+        if (deadline.hasExpired() || (errno != ENOENT && errno != ECONNREFUSED && errno != EINTR)) {
+            ::close(fd);
             return false;
-        QThread::msleep(50); // the running copy holds the lock but is not listening yet
+        }
+        ::usleep(50'000); // the running copy holds the lock but is not listening yet
     }
-    socket.write(encode(paths));
-    while (socket.bytesToWrite() > 0)
-        if (!socket.waitForBytesWritten(static_cast<int>(std::max<qint64>(deadline.remainingTime(), 0))))
+    const std::int64_t left = std::max<std::int64_t>(deadline.remainingTime(), 1);
+    const timeval patience{static_cast<time_t>(left / 1000), static_cast<suseconds_t>(left % 1000 * 1000)};
+    ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &patience, sizeof patience); // a copy that hangs
+    const QByteArray message = encode(paths);
+    qsizetype sent = 0;
+    while (sent < message.size()) {
+        const ssize_t n = ::send(fd, message.constData() + sent, message.size() - sent, MSG_NOSIGNAL);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            ::close(fd);
             return false;
-    socket.disconnectFromServer();
+        }
+        sent += n;
+    }
+    ::close(fd);
     return true;
 }
 

@@ -40,7 +40,8 @@ private:
 };
 
 // The second start's side: sends `paths` (none: a raise request) to the copy holding `guard`'s lock,
-// waiting up to `timeoutMs` for a copy that is still starting to listen. False when none took it.
+// waiting up to `timeoutMs` for a copy that is still starting to listen and for the message to go. False
+// when none took it. Needs no Qt application object.
 bool passToRunningCopy(const SingleInstanceGuard& guard, const std::vector<std::string>& paths,
                        int timeoutMs = 5000);
 
