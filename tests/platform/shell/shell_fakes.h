@@ -7,6 +7,8 @@
 
 #include <optional>
 #include <set>
+#include <string>
+#include <vector>
 
 namespace kavrel::test {
 
@@ -40,6 +42,15 @@ public:
     void setTip(const std::string& text) override { tip = text; }
     void hide() override { visible = false; }
     bool shown() const override { return visible; }
+};
+
+// A window going to the tray, recording what it was told to do.
+class RecordingWindow final : public shell::ParkedWindow {
+public:
+    std::vector<std::string> calls;
+    void hideWindow() override { calls.push_back("hide"); }
+    void minimiseWindow() override { calls.push_back("minimise"); }
+    void showMinimised() override { calls.push_back("show minimised"); }
 };
 
 class ScriptedPower final : public shell::PowerService {

@@ -11,14 +11,7 @@ namespace kavrel::shell {
 namespace {
 
 using test::FakeTray;
-
-class RecordingWindow final : public ParkedWindow {
-public:
-    std::vector<std::string> calls;
-    void hideWindow() override { calls.push_back("hide"); }
-    void minimiseWindow() override { calls.push_back("minimise"); }
-    void showMinimised() override { calls.push_back("show minimised"); }
-};
+using test::RecordingWindow;
 
 TEST(TrayParkingTest, AWindowHidesBehindTheIconOnlyWhereATrayExists) {
     for (const bool present : {true, false}) {

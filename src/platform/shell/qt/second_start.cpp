@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #include <sys/socket.h>
 #include <sys/time.h>
 #include <sys/un.h>
@@ -47,33 +48,47 @@ SecondStartListener::SecondStartListener(const SingleInstanceGuard& guard, Secon
     if (!server_.listen(path))
         return;
     QObject::connect(&server_, &QLocalServer::newConnection, &server_, [this] {
-        while (QLocalSocket* peer = server_.nextPendingConnection()) {
-            auto* received = new QByteArray;
-            QObject::connect(peer, &QLocalSocket::readyRead, peer, [peer, received] {
-                *received += peer->readAll();
-                if (received->size() > kMaxMessage)
-                    peer->abort();
-            });
-            QObject::connect(peer, &QLocalSocket::disconnected, &server_, [this, peer, received] {
-                *received += peer->readAll();
-                const QList<QByteArray> fields = received->split('\0');
-                delete received;
-                peer->deleteLater();
-                // A complete message ends with a NUL, so the last field is empty.
-                if (fields.size() < 3 || fields[0] != kMagic || !fields.back().isEmpty())
-                    return;
-                if (fields[1] == kRaise && handlers_.raiseRequested)
-                    handlers_.raiseRequested();
-                if (fields[1] == kOpen) {
-                    std::vector<std::string> paths;
-                    for (qsizetype i = 2; i + 1 < fields.size(); ++i)
-                        if (!fields[i].isEmpty())
-                            paths.push_back(fields[i].toStdString());
-                    deliver(paths);
-                }
-            });
+        while (QLocalSocket* peer = server_.nextPendingConnection())
+            receive(peer);
+    });
+}
+
+void SecondStartListener::receive(QLocalSocket* peer) {
+    struct Message {
+        QByteArray data;
+        bool flooded = false;
+    };
+    auto received = std::make_shared<Message>(); // lives as long as the peer's connections
+    QObject::connect(peer, &QLocalSocket::readyRead, peer, [peer, received] {
+        received->data += peer->readAll();
+        if (received->data.size() > kMaxMessage) {
+            received->flooded = true;
+            peer->abort();
         }
     });
+    QObject::connect(peer, &QLocalSocket::disconnected, &server_, [this, peer, received] {
+        peer->deleteLater();
+        if (received->flooded)
+            return;
+        received->data += peer->readAll();
+        dispatch(received->data);
+    });
+}
+
+void SecondStartListener::dispatch(const QByteArray& message) const {
+    const QList<QByteArray> fields = message.split('\0');
+    // A complete message ends with a NUL, so the last field is empty.
+    if (fields.size() < 3 || fields[0] != kMagic || !fields.back().isEmpty())
+        return;
+    if (fields[1] == kRaise && handlers_.raiseRequested)
+        handlers_.raiseRequested();
+    if (fields[1] == kOpen) {
+        std::vector<std::string> paths;
+        for (qsizetype i = 2; i + 1 < fields.size(); ++i)
+            if (!fields[i].isEmpty())
+                paths.push_back(fields[i].toStdString());
+        deliver(paths);
+    }
 }
 
 std::string SecondStartListener::failure() const {

@@ -5,6 +5,7 @@
 #include "platform/shell/single_instance.h"
 
 #include <QLocalServer>
+#include <QLocalSocket>
 #include <QStringList>
 
 #include <functional>
@@ -33,6 +34,8 @@ public:
     void deliverOwn(std::vector<std::string> paths);
 
 private:
+    void receive(QLocalSocket* peer);
+    void dispatch(const QByteArray& message) const;
     void deliver(const std::vector<std::string>& paths) const;
 
     QLocalServer server_;
