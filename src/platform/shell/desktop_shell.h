@@ -4,6 +4,7 @@
 // services; tests pass fakes, so no test ever opens a browser or powers a machine off.
 //
 // Main thread; each call returns once the request has been handed over (it does not wait for the program).
+#include <stdexcept>
 #include <string>
 
 namespace kavrel::shell {
@@ -23,11 +24,20 @@ public:
     virtual bool showFileLocation(const std::string& path) = 0;
 };
 
+// A switch-off the system did not accept; the message says at which step it failed.
+class TShutdownEx : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
 class PowerService {
 public:
     virtual ~PowerService() = default;
     // Asks the system to shut down, without asking for any privilege first; false when it refused.
     virtual bool requestShutdown() = 0;
+    // Switches the computer off, other programs forced to close; returns only when the system accepted,
+    // otherwise throws TShutdownEx. A service with no way to switch off fails as a refused request would.
+    virtual void switchOff() { throw TShutdownEx("ExitWindowsEx failed"); }
 };
 
 } // namespace kavrel::shell

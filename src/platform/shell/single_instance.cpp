@@ -43,13 +43,12 @@ std::string checkLockFolder(const std::string& folder) {
 
 } // namespace
 
-SingleInstanceGuard::SingleInstanceGuard(const std::string& name, std::string lockFolder) {
-    if (lockFolder.empty())
-        lockFolder = defaultLockFolder();
-    failure_ = checkLockFolder(lockFolder);
+SingleInstanceGuard::SingleInstanceGuard(const std::string& name, std::string lockFolder)
+    : name_(name), folder_(lockFolder.empty() ? defaultLockFolder() : std::move(lockFolder)) {
+    failure_ = checkLockFolder(folder_);
     if (!failure_.empty())
         return;
-    const std::string path = lockFolder + "/" + name + ".lock";
+    const std::string path = folder_ + "/" + name + ".lock";
     const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0) {
         failure_ = systemFailure("cannot open the lock file", path, errno);

@@ -20,8 +20,13 @@ public:
     bool heldByAnotherCopy() const { return !acquired() && failure_.empty(); }
     // Why the lock could not even be tried, naming the path and the system's reason; empty otherwise.
     const std::string& failure() const { return failure_; }
+    // The checked folder and the name, for what lives beside the lock (the running copy's socket).
+    const std::string& folder() const { return folder_; }
+    const std::string& name() const { return name_; }
 
 private:
+    std::string name_;
+    std::string folder_;
     int fd_ = -1;
     std::string failure_;
 };
