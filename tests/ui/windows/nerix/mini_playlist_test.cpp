@@ -1,4 +1,5 @@
 // The mini playlist over the real playlist logic, through the one view of the player's windows.
+#include "core/design_defaults.h"
 #include "engine/engine_sync.h"
 #include "playlist/fake_library.h"
 #include "playlist/playback_control.h"
@@ -52,7 +53,8 @@ QPoint rowPoint(const TNerix& nerix, int row) {
 class MiniPlaylistTest : public ::testing::Test {
 protected:
     NoSkinErrors skinErrors;
-    playlist::PlaybackState state;
+    core::TConfRecord settings = core::designDefaults();
+    playlist::PlaybackState state{settings};
     RecordingView mainView;
     FakeEngine engine;
     engine::SharedPlayback shared;
@@ -80,7 +82,7 @@ protected:
         forward = std::make_unique<Forward>(*this);
         nerix = std::make_unique<TNerix>(fs::ProgramFolder(KAVREL_DATA_DIR), skinErrors, *forward);
         view = std::make_unique<ui::PlayerWindowsView>(mainView, mini, *nerix);
-        display = std::make_unique<playlist::PlaylistDisplay>(*view, state.settings.display);
+        display = std::make_unique<playlist::PlaylistDisplay>(*view, settings);
         control = std::make_unique<playlist::PlaybackControl>(state, engine, *display, shared);
         editor = std::make_unique<playlist::PlaylistEditor>(*control, library);
         port = std::make_unique<ui::PlaylistMiniPort>(*control, *editor);
