@@ -1,6 +1,7 @@
 // The layout fields of the configuration record survive a start and a quit unchanged.
 #include "core/conf_record_codec.h"
 #include "ui/layout/main_window_layout.h"
+#include "ui/layout/saved_layout_record.h"
 
 #include <gtest/gtest.h>
 
@@ -14,31 +15,11 @@ using C = Control;
 constexpr Rect Primary{0, 0, 1920, 1080};
 const std::vector<Rect> Screens{Primary};
 
-SavedLayout fromRecord(const core::TConfRecord& r) {
-    return {r.ExtraWidth,
-            r.ExtraHeight,
-            {r.WindowLeft, r.WindowTop},
-            {r.NormalLeft, r.NormalTop, r.NormalWidth, r.NormalHeight},
-            r.FullScreen};
-}
-
-void intoRecord(const SavedLayout& s, core::TConfRecord& r) {
-    r.ExtraWidth = s.extraWidth;
-    r.ExtraHeight = s.extraHeight;
-    r.WindowLeft = s.position.x;
-    r.WindowTop = s.position.y;
-    r.NormalLeft = s.normal.left;
-    r.NormalTop = s.normal.top;
-    r.NormalWidth = s.normal.width;
-    r.NormalHeight = s.normal.height;
-    r.FullScreen = s.fullScreen;
-}
-
 // One start of the player: a fresh window in the record's artist mode takes the saved layout.
 MainWindowLayout startWith(const core::TConfRecord& record) {
     MainWindowLayout layout;
     layout.setSeparateArtists(record.Art_Pnl_Distribution == 0);
-    layout.restore(fromRecord(record), StartSize(record.O_Run_Size), StartPosition(record.O_Run_Position),
+    layout.restore(savedLayoutOf(record), StartSize(record.O_Run_Size), StartPosition(record.O_Run_Position),
                    Primary, Screens);
     return layout;
 }
@@ -65,11 +46,11 @@ TEST(SavedLayout, RoundTripsThroughTheRecordBytes) {
 
             const MainWindowLayout layout = startWith(read);
             core::TConfRecord saved = read;
-            intoRecord(layout.saved(), saved);
+            storeSavedLayout(layout.saved(), saved);
             EXPECT_EQ(core::encodeConfRecord(saved), core::encodeConfRecord(written));
             // A second start and quit keeps it too.
             core::TConfRecord again = saved;
-            intoRecord(startWith(saved).saved(), again);
+            storeSavedLayout(startWith(saved).saved(), again);
             EXPECT_EQ(core::encodeConfRecord(again), core::encodeConfRecord(written));
         }
     }
@@ -80,7 +61,7 @@ TEST(SavedLayout, FullScreenStateAndItsNormalBoundsSurviveARestart) {
     running.setWindowPosition({300, 200});
     running.toggleFullScreen(Primary);
     core::TConfRecord record = recordWith(0, 0, 0);
-    intoRecord(running.saved(), record);
+    storeSavedLayout(running.saved(), record);
 
     MainWindowLayout restarted = startWith(record);
     EXPECT_TRUE(restarted.fullScreen());

@@ -1,5 +1,7 @@
 #include "ui/windows/main/main_window_binding.h"
 
+#include "ui/layout/saved_layout_record.h"
+
 #include <QEvent>
 #include <QMessageBox>
 
@@ -37,26 +39,6 @@ MainWindowLook mainWindowLookOf(const core::TConfRecord& settings) {
     return look;
 }
 
-layout::SavedLayout savedLayoutOf(const core::TConfRecord& r) {
-    return {r.ExtraWidth,
-            r.ExtraHeight,
-            {r.WindowLeft, r.WindowTop},
-            {r.NormalLeft, r.NormalTop, r.NormalWidth, r.NormalHeight},
-            r.FullScreen};
-}
-
-void storeSavedLayout(const layout::SavedLayout& s, core::TConfRecord& r) {
-    r.ExtraWidth = s.extraWidth;
-    r.ExtraHeight = s.extraHeight;
-    r.WindowLeft = s.position.x;
-    r.WindowTop = s.position.y;
-    r.NormalLeft = s.normal.left;
-    r.NormalTop = s.normal.top;
-    r.NormalWidth = s.normal.width;
-    r.NormalHeight = s.normal.height;
-    r.FullScreen = s.fullScreen;
-}
-
 MainWindowBinding::MainWindowBinding(TForm1& window, core::Application& application,
                                      shell::DesktopShell& desktop)
     : window_(window), application_(application), desktop_(desktop), playlistView_(window),
@@ -91,7 +73,7 @@ void MainWindowBinding::applySettings(lang::LanguageErrorReporter& languageError
     const core::TConfRecord settings = application_.settings();
     window_.applyLook(mainWindowLookOf(settings));
     window_.setArtistColumns(artistColumnsOf(settings.Art_Pnl_Distribution, settings.Art_Pnl_Orientation));
-    window_.restoreLayout(savedLayoutOf(settings), layout::StartSize(settings.O_Run_Size),
+    window_.restoreLayout(layout::savedLayoutOf(settings), layout::StartSize(settings.O_Run_Size),
                           layout::StartPosition(settings.O_Run_Position));
     window_.setAnalyserOn(settings.AnalyserStateMinusOne == 1);
     lang::applyLanguage(application_.programFolder(), settings.GLanguage, {.main = &window_}, languageErrors);
@@ -112,7 +94,7 @@ void MainWindowBinding::showTab(playlist::Tab tab) { window_.showTab(static_cast
 
 void MainWindowBinding::storeLayout() {
     core::TConfRecord& settings = application_.settings();
-    storeSavedLayout(window_.savedLayout(), settings);
+    layout::storeSavedLayout(window_.savedLayout(), settings);
     settings.AnalyserStateMinusOne = window_.analyserOn() ? 1 : 0;
 }
 

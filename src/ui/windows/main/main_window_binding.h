@@ -46,8 +46,5 @@ private:
 
 // The window's look from the settings: the five list fonts and colours and the playing row's colour.
 MainWindowLook mainWindowLookOf(const core::TConfRecord& settings);
-// The layout fields of the configuration, and back.
-layout::SavedLayout savedLayoutOf(const core::TConfRecord& settings);
-void storeSavedLayout(const layout::SavedLayout& saved, core::TConfRecord& settings);
 
 } // namespace kavrel::ui
