@@ -44,10 +44,16 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Kavrel"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.kavrel.Kavrel"));
 
+    // Declared before the application, which refers to them, so they outlive it.
+    kavrel::ui::PlayerMessages messages;
+    kavrel::shell::QtDesktopShell desktop(QDBusConnection::sessionBus());
+    kavrel::shell::NoDesktop power; // until the desktop's power service is in
+    QObject mainThread;
+    kavrel::dispatch::QtDispatcher dispatcher(mainThread);
+    std::unique_ptr<kavrel::core::Application> application;
+
     // From here on a quit signal saves and quits, whatever start-up step runs: no step waits on the user
     // before the event loop (start-up messages are shown once it runs).
-    kavrel::ui::PlayerMessages messages;
-    std::unique_ptr<kavrel::core::Application> application;
     QuitSignals quitSignals;
     QObject::connect(&quitSignals, &QuitSignals::quitRequested, &qtApplication, [&application] {
         if (application)
@@ -57,10 +63,6 @@ int main(int argc, char** argv) {
     });
     pthread_sigmask(SIG_UNBLOCK, &quitSignalSet, nullptr);
 
-    kavrel::shell::QtDesktopShell desktop(QDBusConnection::sessionBus());
-    kavrel::shell::NoDesktop power; // until the desktop's power service is in
-    QObject mainThread;
-    kavrel::dispatch::QtDispatcher dispatcher(mainThread);
     try {
         application = std::make_unique<kavrel::core::Application>(
             kavrel::core::ApplicationOptions{
