@@ -1,6 +1,7 @@
 #include "ui/windows/player/player_windows.h"
 
 #include "ui/layout/screen_placement.h"
+#include "ui/windows/common/window_shape.h"
 #include "ui/windows/main/main_window_binding.h"
 #include "ui/windows/main/t_form1.h"
 
@@ -112,6 +113,8 @@ void PlayerWindows::showMainWindow() {
     main_.showNormal();
     main_.raise();
     main_.activateWindow();
+    // A shown equalizer stays above the main window, with or without a window manager to keep it there.
+    reassertTopMost(equalizer_);
 }
 
 void PlayerWindows::showEqualizer() {
