@@ -9,6 +9,7 @@
 #include "ui/windows/main/main_window_binding.h"
 #include "ui/windows/main/t_form1.h"
 #include "ui/windows/messages/player_messages.h"
+#include "ui/windows/player/player_windows.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -74,11 +75,17 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    // The windows in their order: the main window, then the equalizer, the mini player and the mini
+    // playlist; the tag finder, the copier, the welcome and the preferences windows follow, in that order.
     kavrel::ui::TForm1 window(application->programFolder(), messages);
     kavrel::ui::MainWindowBinding binding(window, *application, desktop);
+    kavrel::ui::PlayerWindows windows(window, binding.playlistView(), *application, messages);
     application->setQuitAction([] { QApplication::quit(); });
-    application->startUp([&] { binding.applySettings(messages); });
-    window.show();
+    application->startUp([&] {
+        binding.applySettings();
+        windows.applySettings(messages);
+    });
+    windows.showAtStart();
     messages.startUpFinished();
     binding.startFirstRunCheck();
     return QApplication::exec();

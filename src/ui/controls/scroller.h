@@ -52,7 +52,8 @@ public:
     TTraka* track() const { return track_; }
     TSetac* thumb() const { return thumb_; }
 
-    void setMouseState(ScrollerMouseState* state) { mouseState_ = state; }
+    // The program's shared flag; nullptr goes back to the scroller's own.
+    void setMouseState(ScrollerMouseState* state) { mouseState_ = state ? state : ownMouseState_.get(); }
     ScrollerMouseState& mouseState() const { return *mouseState_; }
     void setMouseHeld(bool held);
 

@@ -68,7 +68,7 @@ MainWindowBinding::~MainWindowBinding() {
     window_.setAnalyserSource(nullptr);
 }
 
-void MainWindowBinding::applySettings(lang::LanguageErrorReporter& languageErrors) {
+void MainWindowBinding::applySettings() {
     // A copy: each step below reports the window's new layout back into the model before the next reads it.
     const core::TConfRecord settings = application_.settings();
     window_.applyLook(mainWindowLookOf(settings));
@@ -76,7 +76,6 @@ void MainWindowBinding::applySettings(lang::LanguageErrorReporter& languageError
     window_.restoreLayout(layout::savedLayoutOf(settings), layout::StartSize(settings.O_Run_Size),
                           layout::StartPosition(settings.O_Run_Position));
     window_.setAnalyserOn(settings.AnalyserStateMinusOne == 1);
-    lang::applyLanguage(application_.programFolder(), settings.GLanguage, {.main = &window_}, languageErrors);
     storeLayout();
 }
 
@@ -149,7 +148,7 @@ void MainWindowBinding::clicked(layout::Control control, QPoint globalPosition) 
         break;
     }
     case C::ImgEqualizer:
-        // The outside player's own equalizer; the BASS one is a window of its own, still to come.
+        // The outside player's own equalizer; the BASS one is a window of the player's (PlayerWindows).
         if (application_.settings().En_Apollo && application_.facade().Apollo)
             application_.facade().Apollo->ShowEqualizer();
         break;

@@ -4,7 +4,6 @@
 // save-state finds it there. It routes; the logic decides. Main thread only.
 #include "core/application.h"
 #include "platform/shell/desktop_shell.h"
-#include "ui/lang/language_loader.h"
 #include "ui/windows/main/main_window_playlist_view.h"
 #include "ui/windows/main/master_engine_analyser.h"
 #include "ui/windows/main/t_form1.h"
@@ -21,8 +20,10 @@ public:
     ~MainWindowBinding() override;
 
     // Start-up, once the configuration is read and before the playlists are restored: the lists' look,
-    // the artist columns, the saved layout and place, the analyser and the language.
-    void applySettings(lang::LanguageErrorReporter& languageErrors);
+    // the artist columns, the saved layout and place and the analyser.
+    void applySettings();
+    // The main window's side of the playlist view, for the one view over every window that shows the list.
+    playlist::PlaylistView& playlistView() { return playlistView_; }
     // A second after start: the first-run check; with no library built yet the user is told how to build
     // one.
     void startFirstRunCheck();

@@ -96,20 +96,4 @@ void PlayerWindowsView::setVolumeSliders(int volume) {
     mini_.setVolumePosition(volume);
 }
 
-void switchToMini(QWidget& mainWindow, TMinFrm& mini, TNerix& nerix, int playlistScrollerMaximum) {
-    nerix.resetScroller(playlistScrollerMaximum);
-    mini.show();
-    mainWindow.hide();
-}
-
-void connectMiniPlayer(TMinFrm& mini, TNerix& nerix, QWidget& mainWindow) {
-    mini.setMiniPlaylist(&nerix);
-    QObject::connect(&mini, &TMinFrm::mainWindowRequested, &mainWindow, [&mainWindow] {
-        mainWindow.showNormal();
-        mainWindow.activateWindow();
-    });
-    QObject::connect(&mini, &TMinFrm::trayRequested, &mainWindow,
-                     [&mainWindow] { mainWindow.showMinimized(); });
-}
-
 } // namespace kavrel::ui

@@ -6,8 +6,6 @@
 
 #include <QColor>
 
-class QWidget;
-
 namespace kavrel::ui {
 
 class TMinFrm;
@@ -57,12 +55,5 @@ private:
     TNerix& nerix_;
     QColor playingRow_;
 };
-
-// The main window's mini button: the mini playlist from its top with the main playlist's range, the mini
-// player in the main window's place.
-void switchToMini(QWidget& mainWindow, TMinFrm& mini, TNerix& nerix, int playlistScrollerMaximum);
-// The mini player's drop-down list and its ways back: to the main window, and (until the tray is there)
-// to the main window minimised, so the player is never out of reach.
-void connectMiniPlayer(TMinFrm& mini, TNerix& nerix, QWidget& mainWindow);
 
 } // namespace kavrel::ui

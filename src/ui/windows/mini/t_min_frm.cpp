@@ -8,6 +8,7 @@
 #include "ui/windows/common/window_shape.h"
 #include "ui/windows/main/control_accessibility.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 
 namespace kavrel::ui {
@@ -21,6 +22,9 @@ constexpr QRect Strip{10, 2, 673, 24};
 constexpr QRect LeftCap{2, 2, 8, 24};
 constexpr QRect RightCap{682, 2, 11, 24};
 constexpr int CornerEllipse = 5;
+// The time text's font sizes in pixels: the largest that shows the whole text in its place.
+constexpr int TimeTextLargest = 11;
+constexpr int TimeTextSmallest = 7;
 
 QLabel* piece(QWidget* parent, const char* name, const QRect& at) {
     auto* label = namedChild<QLabel>(parent, name);
@@ -44,6 +48,16 @@ TQelScrollerH* bar(QWidget* parent, const char* name, const QRect& at, int max, 
     scroller->setColorThumb(thumb);
     scroller->setColorBand(Band);
     return scroller;
+}
+
+// A long playlist's time text keeps every digit inside the label by taking a smaller size.
+void fitTimeText(QLabel& label) {
+    QFont font = label.font();
+    int size = TimeTextLargest;
+    font.setPixelSize(size);
+    while (size > TimeTextSmallest && QFontMetrics(font).horizontalAdvance(label.text()) > label.width())
+        font.setPixelSize(--size);
+    label.setFont(font);
 }
 
 } // namespace
@@ -73,6 +87,7 @@ TMinFrm::TMinFrm(const fs::ProgramFolder& programFolder, skin::SkinErrorReporter
     StaticText1->setGeometry(303, 7, 149, 15);
     StaticText1->setAlignment(Qt::AlignCenter);
     StaticText1->setText(QStringLiteral("0:00/0:00...0:00/0:00"));
+    fitTimeText(*StaticText1);
     setColors(*StaticText1, TimeInk, Band);
     SCRLvolumeMIN->setToolTip(QStringLiteral("Volume (Win + Up/Down)"));
     for (QLabel* picture : {Imgfon, ImgLeft, ImgRigth})
@@ -146,6 +161,7 @@ QPoint TMinFrm::playlistPlace() const {
 
 void TMinFrm::setTimeText(const QString& trackTime, const QString& playlistTime) {
     StaticText1->setText(trackTime + QStringLiteral("...") + playlistTime);
+    fitTimeText(*StaticText1);
 }
 
 void TMinFrm::setPlaying(bool playing) {

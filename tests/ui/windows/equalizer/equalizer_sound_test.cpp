@@ -1,13 +1,12 @@
 // The window's slider heard through the engine: the two-tone fixture on the capture sink.
+#include "core/design_defaults.h"
 #include "platform/bass/audio_rig.h"
 #include "ui/controls/widget_events.h"
 #include "ui/skin/skin_error_reporter.h"
-#include "ui/windows/equalizer/master_engine_equalizer.h"
+#include "ui/windows/equalizer/engine_settings_equalizer.h"
 #include "ui/windows/equalizer/t_equalizer.h"
 
 #include <gtest/gtest.h>
-
-#include <array>
 
 namespace kavrel::test {
 namespace {
@@ -29,10 +28,13 @@ TEST(EqualizerSound, RaisingOneBandFromItsSliderLiftsThatToneOnly) {
     engine::TMasterEngine facade{rig.library, 0};
     facade.SelectEngine(engine::kEngineBass);
     facade.SetVolume(250); // the boosted tone stays below clipping
-    std::array<std::int32_t, 20> gains{};
-    ui::MasterEngineEqualizer port(facade, gains);
+    const fs::ProgramFolder folder(KAVREL_DATA_DIR);
+    core::TConfRecord settings = core::designDefaults();
+    core::EqualizerValues gains{};
+    core::EngineSettings engineSettings(facade, settings, gains, folder);
+    ui::EngineSettingsEqualizer port(engineSettings, facade, gains);
     IgnoredSkinErrors skinErrors;
-    ui::TEqualizer window(fs::ProgramFolder(KAVREL_DATA_DIR), skinErrors, port);
+    ui::TEqualizer window(folder, skinErrors, port);
     window.applyStartup(gains, true);
 
     facade.Play(engineFixture("two_tones.mp3").string(), 0, false);
@@ -47,7 +49,7 @@ TEST(EqualizerSound, RaisingOneBandFromItsSliderLiftsThatToneOnly) {
     ASSERT_GT(flat.high, 0.01);
 
     sendKey(*window.band(3), Qt::Key_Home);
-    ASSERT_EQ(gains[2], 15);
+    ASSERT_EQ(gains[2], 15) << "the gain table save-state writes";
     const Tones boosted = listen();
     EXPECT_NEAR(decibels(boosted.low / flat.low), 15.0, 1.5);
     EXPECT_NEAR(decibels(boosted.high / flat.high), 0.0, 0.5);

@@ -55,7 +55,7 @@ protected:
         application->setQuitAction([this] { ++quits; });
         window = std::make_unique<TForm1>(application->programFolder(), messages);
         binding = std::make_unique<MainWindowBinding>(*window, *application, shell);
-        application->startUp([this] { binding->applySettings(messages); });
+        application->startUp([this] { binding->applySettings(); });
     }
 
     test::TempDir dir;

@@ -5,6 +5,7 @@
 #include "ui/windows/mini/t_min_frm.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -166,6 +167,21 @@ TEST_F(MiniPlayerTest, AKeyOnTheTimeBarSeeksAtOnce) {
     window.setTimePosition(10);
     test::sendKey(*window.SCRLtimeMIN, Qt::Key_End);
     EXPECT_EQ(port.calls, (Calls{"seeking", "seek 200"}));
+}
+
+TEST_F(MiniPlayerTest, TheTimeTextKeepsEveryDigitInsideItsPlace) {
+    QLabel& text = *window.StaticText1;
+    struct Case {
+        const char* track;
+        const char* playlist;
+    };
+    for (const Case& c : {Case{"0:05/3:10", "0:05/9:40"}, Case{"00:10/04:05", "16:30/1:29:50"},
+                          Case{"1:02:10/2:04:05", "1:16:30/10:01:29:50"}}) {
+        window.setTimeText(c.track, c.playlist);
+        EXPECT_LE(QFontMetrics(text.font()).horizontalAdvance(text.text()), text.width()) << c.playlist;
+    }
+    window.setTimeText("0:05/3:10", "0:05/9:40");
+    EXPECT_EQ(text.font().pixelSize(), 11) << "a short text keeps the full size";
 }
 
 TEST_F(MiniPlayerTest, ShowsTheTimeTextAndThePlayLook) {

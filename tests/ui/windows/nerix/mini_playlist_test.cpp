@@ -233,23 +233,5 @@ TEST_F(MiniPlaylistTest, PlayLookBarsAndTitleReachTheMiniPlayerEvenHidden) {
     EXPECT_EQ(mini.Label3->text(), "Artist - Title");
 }
 
-TEST_F(MiniPlaylistTest, SwitchingToTheMiniPlayerAndBack) {
-    QWidget mainWindow;
-    ui::connectMiniPlayer(mini, *nerix, mainWindow);
-    mainWindow.show();
-    nerix->QelScrollerVr6->setMax(5);
-    nerix->QelScrollerVr6->setPosition(4);
-    ui::switchToMini(mainWindow, mini, *nerix, 17);
-    EXPECT_FALSE(mainWindow.isVisible());
-    EXPECT_TRUE(mini.isVisible());
-    EXPECT_EQ(nerix->QelScrollerVr6->Max(), 17);
-    EXPECT_EQ(nerix->QelScrollerVr6->Position(), 0);
-    sendMouse(*mini.ImgNormal, QEvent::MouseButtonPress, {2, 2});
-    sendMouse(*mini.ImgNormal, QEvent::MouseButtonRelease, {2, 2});
-    EXPECT_TRUE(mainWindow.isVisible());
-    EXPECT_FALSE(mini.isVisible());
-    EXPECT_FALSE(nerix->isVisible());
-}
-
 } // namespace
 } // namespace kavrel::test
