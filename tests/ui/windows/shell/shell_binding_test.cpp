@@ -1,6 +1,7 @@
 // The main window bound to the whole player with a fake tray and fake system-wide keys: the tray hides
 // and restores the real window, the keys and the wheel reach the player, the sleep button and its menu.
 #include "core/application_fixture.h"
+#include "platform/shell/qt/x11_hotkeys.h"
 #include "playlist/ppl_file.h"
 #include "ui/controls/picture_swaps.h"
 #include "ui/windows/main/main_window_binding.h"
@@ -8,10 +9,13 @@
 #include "ui/windows/messages/player_messages.h"
 #include "ui/windows/shell/shell_binding.h"
 #include "widget_events.h"
+#include "x_server.h"
 
 #include <QApplication>
 #include <QTest>
 #include <QWheelEvent>
+
+#include "x_keyboard.h" // after the Qt headers
 
 namespace kavrel::ui {
 namespace {
@@ -110,6 +114,23 @@ TEST_F(ShellBindingTest, TheSystemWideKeysReachThePlayerAndItsWindow) {
     hotkeys.press(Hotkey::Restore);
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(tray.visible);
+}
+
+// On an X server of the test's own: Super+Space and Super+Right from another client, while nothing of the
+// player has the focus, start the list and skip to the next row.
+TEST_F(ShellBindingTest, SuperWithArrowsControlsThePlayerFromAnotherProgram) {
+    test::XServer server;
+    ASSERT_TRUE(server.started());
+    shell::X11Hotkeys x11Keys(server.display().toStdString());
+    shellBinding = std::make_unique<ShellBinding>(*window, *application, x11Keys, tray);
+    test::Keyboard keyboard(server.display());
+    ASSERT_TRUE(keyboard.open());
+    const auto& list = application->playbackState().list();
+    keyboard.superTap(XK_space);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return list.CurrentIndex == 1; }, 10'000));
+    keyboard.superTap(XK_Right);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return list.CurrentIndex == 2; }, 10'000));
+    shellBinding.reset(); // before the keys it listens to
 }
 
 TEST_F(ShellBindingTest, TheTraysExitSavesAndQuits) {
