@@ -24,12 +24,13 @@ bool overAList(QWidget* widget) {
 bool ShellBinding::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::WindowStateChange:
-        // Minimised: once the window has gone down, it goes on into the tray.
+        // Minimised: once the window has gone down, it goes on into the tray, unless something hid it
+        // meanwhile (the mini player's way to the tray minimises it on the way).
         if (watched == &window_ && window_.isMinimized())
             QMetaObject::invokeMethod(
                 this,
                 [this] {
-                    if (window_.isMinimized())
+                    if (window_.isMinimized() && window_.isVisible())
                         tray_.hideFromMain();
                 },
                 Qt::QueuedConnection);

@@ -7,6 +7,11 @@
 #include "ui/windows/main/main_window_binding.h"
 #include "ui/windows/main/main_window_fixture.h"
 #include "ui/windows/messages/player_messages.h"
+#include "ui/windows/mini/playback_mini_port.h"
+#include "ui/windows/mini/player_windows_view.h"
+#include "ui/windows/mini/t_min_frm.h"
+#include "ui/windows/nerix/playlist_mini_port.h"
+#include "ui/windows/nerix/t_nerix.h"
 #include "ui/windows/shell/shell_binding.h"
 #include "widget_events.h"
 #include "x_server.h"
@@ -83,6 +88,39 @@ TEST_F(ShellBindingTest, MinimisingHidesBehindTheIconAndADoubleClickBringsTheWin
     EXPECT_FALSE(window->isMinimized());
     EXPECT_FALSE(tray.visible);
     EXPECT_EQ(shownChildren(), shownBefore) << "every control that showed before shows again";
+}
+
+TEST_F(ShellBindingTest, TheMiniPlayerGoesToTheTrayAndComesBackInsteadOfTheMainWindow) {
+    PlaybackMiniPort miniPort(application->playback());
+    PlaylistMiniPort playlistPort(application->playback(), application->editor());
+    TMinFrm mini(application->programFolder(), skinErrors, miniPort);
+    TNerix nerix(application->programFolder(), skinErrors, playlistPort);
+    connectMiniPlayer(mini, nerix, *window);
+    shellBinding->attachMini(mini, nerix);
+
+    hotkeys.press(Hotkey::MiniPlayer);
+    EXPECT_TRUE(mini.isVisible());
+    EXPECT_FALSE(window->isVisible());
+    hotkeys.press(Hotkey::MiniPlayer);
+    EXPECT_TRUE(mini.isVisible()) << "already shown: nothing happens";
+
+    mini.togglePlaylist();
+    ASSERT_TRUE(nerix.isVisible());
+    click(*mini.ImgTray);
+    EXPECT_FALSE(mini.isVisible());
+    EXPECT_FALSE(nerix.isVisible());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(tray.visible);
+    tray.handlers.restore();
+    // The main window was minimised on the way (the mini player's own wiring); that news comes late.
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(mini.isVisible()) << "the mini player went to the tray, so it comes back";
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(tray.visible);
+
+    hotkeys.press(Hotkey::Restore);
+    EXPECT_FALSE(mini.isVisible());
+    EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(ShellBindingTest, WithoutANotificationAreaTheTrayButtonMinimises) {
