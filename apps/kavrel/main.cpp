@@ -2,14 +2,18 @@
 #include "core/application.h"
 #include "engine/cd_drive.h"
 #include "platform/dispatch/qt/qt_dispatcher.h"
-#include "platform/shell/no_desktop.h"
+#include "platform/shell/qt/logind_power.h"
 #include "platform/shell/qt/qt_desktop_shell.h"
+#include "platform/shell/qt/qt_tray_icon.h"
+#include "platform/shell/qt/x11_hotkeys.h"
 #include "platform/shell/single_instance.h"
 #include "quit_signals.h"
+#include "ui/controls/application_icon.h"
 #include "ui/windows/main/main_window_binding.h"
 #include "ui/windows/main/t_form1.h"
 #include "ui/windows/messages/player_messages.h"
 #include "ui/windows/player/player_windows.h"
+#include "ui/windows/shell/shell_binding.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -44,11 +48,12 @@ int main(int argc, char** argv) {
     QApplication qtApplication(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kavrel"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.kavrel.Kavrel"));
+    QApplication::setWindowIcon(kavrel::ui::applicationIcon());
 
     // Declared before the application, which refers to them, so they outlive it.
     kavrel::ui::PlayerMessages messages;
     kavrel::shell::QtDesktopShell desktop(QDBusConnection::sessionBus());
-    kavrel::shell::NoDesktop power; // until the desktop's power service is in
+    kavrel::shell::LogindPower power;
     QObject mainThread;
     kavrel::dispatch::QtDispatcher dispatcher(mainThread);
     std::unique_ptr<kavrel::core::Application> application;
@@ -80,6 +85,13 @@ int main(int argc, char** argv) {
     kavrel::ui::TForm1 window(application->programFolder(), messages);
     kavrel::ui::MainWindowBinding binding(window, *application, desktop);
     kavrel::ui::PlayerWindows windows(window, binding.playlistView(), *application, messages);
+    kavrel::shell::X11Hotkeys hotkeys;
+    kavrel::shell::QtTrayIcon tray(
+        QApplication::windowIcon(),
+        {QStringLiteral("&Восстановить"), QStringLiteral("Выход"), QStringLiteral("Close Kavrel")});
+    kavrel::ui::ShellBinding shellBinding(window, *application, hotkeys, tray);
+    shellBinding.attachMini(windows.mini(), windows.nerix());
+    windows.setMiniToTray([&shellBinding] { shellBinding.miniToTray(); });
     application->setQuitAction([] { QApplication::quit(); });
     application->startUp([&] {
         binding.applySettings();

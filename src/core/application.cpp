@@ -7,8 +7,6 @@
 #include "library/staged_library.h"
 #include "playlist/playlist_startup.h"
 
-#include <stdexcept>
-
 namespace kavrel::core {
 
 namespace {
@@ -27,6 +25,15 @@ audio::EngineOptions steppedByThePoller(audio::EngineOptions output) {
     return output;
 }
 
+class LaterReporter final : public ErrorReporter {
+public:
+    explicit LaterReporter(std::function<void(std::string)> post) : post_(std::move(post)) {}
+    void reportError(std::string_view message) override { post_(std::string(message)); }
+
+private:
+    std::function<void(std::string)> post_;
+};
+
 } // namespace
 
 Application::Application(ApplicationOptions options, ShellServices shell,
@@ -38,8 +45,8 @@ Application::Application(ApplicationOptions options, ShellServices shell,
       facade_(bass_, 0, std::make_unique<engine::TFmod>(fmod_, 0),
               engine::makeApollo(folder_.root(),
                                  [this](const std::string& message) { reportFromAnyThread(message); })),
-      engineSettings_(facade_, settings_, equalizer_, folder_),
-      playback_(settings_), enginePlayback_(facade_), display_(playlistView_, settings_),
+      engineSettings_(facade_, settings_, equalizer_, folder_), playback_(settings_),
+      enginePlayback_(facade_), display_(playlistView_, settings_),
       control_(playback_, enginePlayback_, display_, shared_), cdFiller_(facade_, cdDriveRoot_),
       cdTracks_(cdFiller_), tabs_(control_, tabView_, cdDriveRoot_.empty() ? nullptr : &cdTracks_),
       commands_(control_), repeat_(control_), marks_(control_),
@@ -92,7 +99,8 @@ void Application::startUp(const std::function<void()>& applyToWindows) {
 }
 
 bool Application::firstRun() {
-    for (const char* pathFile : {"/Library/lb1/path.pan", "/Library/lb2/path.pan", "/Library/lbcd/path.pan"}) {
+    for (const char* pathFile :
+         {"/Library/lb1/path.pan", "/Library/lb2/path.pan", "/Library/lbcd/path.pan"}) {
         std::error_code error;
         if (std::filesystem::exists(folder_.resolve(pathFile), error))
             return false;
@@ -125,7 +133,8 @@ void Application::quit() {
 
 void Application::reportFromAnyThread(std::string message) {
     // The reporter outlives the application, so a message still queued at the end finds it.
-    dispatcher_.post([&errors = shell_.errors, message = std::move(message)] { errors.reportError(message); });
+    dispatcher_.post(
+        [&errors = shell_.errors, message = std::move(message)] { errors.reportError(message); });
 }
 
 bool Application::saveState() {
@@ -133,18 +142,24 @@ bool Application::saveState() {
 }
 
 void Application::switchOff() {
-    quit();
-    if (!shell_.power.requestShutdown())
-        throw std::runtime_error("The computer could not be switched off.");
+    // The state is on disk before the system is asked; a save that failed keeps the machine on, so that
+    // what could not be written is not lost with it. A refusal leaves the player stopped and working.
+    // This runs inside a poll's main-thread call, so reports wait until it has returned.
+    LaterReporter later([this](std::string message) {
+        reportFromAnyThread(std::move(message) + "\nThe computer was not switched off.");
+    });
+    if (saveSteps_.run(later))
+        shell_.power.switchOff();
 }
 
 void Application::reportError(std::exception_ptr error) {
+    // Out of the poll's main-thread call: a message box open inside it would hold the poller.
     try {
         std::rethrow_exception(error);
     } catch (const std::exception& e) {
-        shell_.errors.reportError(e.what());
+        reportFromAnyThread(e.what());
     } catch (...) {
-        shell_.errors.reportError("An unexpected failure while playing.");
+        reportFromAnyThread("An unexpected failure while playing.");
     }
 }
 

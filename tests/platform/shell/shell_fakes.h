@@ -5,6 +5,7 @@
 #include "platform/shell/global_hotkeys.h"
 #include "platform/shell/tray_icon.h"
 
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
@@ -56,6 +57,7 @@ public:
 class ScriptedPower final : public shell::PowerService {
 public:
     std::optional<std::string> failure; // the TShutdownEx text to fail with
+    std::function<void()> onSwitchOff;  // runs at the call, before it fails
     int switchOffs = 0;
     int shutdowns = 0;
     bool requestShutdown() override {
@@ -64,6 +66,8 @@ public:
     }
     void switchOff() override {
         ++switchOffs;
+        if (onSwitchOff)
+            onSwitchOff();
         if (failure)
             throw shell::TShutdownEx(*failure);
     }

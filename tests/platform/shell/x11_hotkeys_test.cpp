@@ -6,10 +6,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
-#include <X11/keysym.h>
 #include <vector>
+
+#include "x_keyboard.h" // after the Qt headers
 
 namespace kavrel::shell {
 namespace {
@@ -19,44 +18,13 @@ const std::vector<std::pair<KeySym, Hotkey>> kKeys{
     {XK_Left, Hotkey::Previous}, {XK_space, Hotkey::PlayPause}, {XK_Prior, Hotkey::MiniPlayer},
     {XK_Next, Hotkey::ToTray},   {XK_Home, Hotkey::Restore}};
 
-// Another client on the same server: presses keys and holds grabs of its own.
-class Keyboard {
-public:
-    explicit Keyboard(const QString& display) : display_(XOpenDisplay(display.toLocal8Bit().constData())) {}
-    ~Keyboard() {
-        if (display_)
-            XCloseDisplay(display_);
-    }
-    bool open() const { return display_ != nullptr; }
-
-    void tap(KeySym sym) {
-        key(sym, true);
-        key(sym, false);
-    }
-    void key(KeySym sym, bool down) { XTestFakeKeyEvent(display_, XKeysymToKeycode(display_, sym), down, 0); }
-    void superTap(KeySym sym) {
-        key(XK_Super_L, true);
-        tap(sym);
-        key(XK_Super_L, false);
-        XSync(display_, False);
-    }
-    void grab(KeySym sym) {
-        XGrabKey(display_, XKeysymToKeycode(display_, sym), Mod4Mask, DefaultRootWindow(display_), True,
-                 GrabModeAsync, GrabModeAsync);
-        XSync(display_, False);
-    }
-
-private:
-    Display* display_;
-};
-
 TEST(X11HotkeysTest, EveryKeyArrivesWithAnyLockOn) {
     test::XServer server;
     ASSERT_TRUE(server.started());
     X11Hotkeys hotkeys(server.display().toStdString());
     std::vector<Hotkey> pressed;
     hotkeys.setHandler([&](Hotkey key) { pressed.push_back(key); });
-    Keyboard keyboard(server.display());
+    test::Keyboard keyboard(server.display());
     ASSERT_TRUE(keyboard.open());
     for (const auto& [sym, key] : kKeys)
         EXPECT_TRUE(hotkeys.registered(key));
@@ -90,7 +58,7 @@ TEST(X11HotkeysTest, EveryKeyArrivesWithAnyLockOn) {
 TEST(X11HotkeysTest, AKeyAnotherClientHoldsIsAbsentAndTheRestWork) {
     test::XServer server;
     ASSERT_TRUE(server.started());
-    Keyboard keyboard(server.display());
+    test::Keyboard keyboard(server.display());
     ASSERT_TRUE(keyboard.open());
     keyboard.grab(XK_Home);
     X11Hotkeys hotkeys(server.display().toStdString());

@@ -155,10 +155,6 @@ void MainWindowBinding::clicked(layout::Control control, QPoint globalPosition) 
     case C::ImgHelp:
         desktop_.openDocument(application_.programFolder().resolve("\\help\\help.htm").string());
         break;
-    case C::ImgTray:
-        // Until the tray is in, the window goes to the task bar instead, so it can always be reached.
-        window_.showMinimized();
-        break;
     case C::ImgClose:
         application_.quit();
         break;
