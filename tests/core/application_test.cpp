@@ -1,14 +1,8 @@
 // The whole player built by its application object on a program folder, with fake shell services and
 // the capture sink.
-#include "core/application.h"
+#include "application_fixture.h"
 #include "core/conf_record_codec.h"
-#include "core/design_defaults.h"
-#include "platform/bass/audio_rig.h"
-#include "platform/dispatch/task_queue.h"
-#include "playlist/playlist_fakes.h"
 #include "playlist/ppl_file.h"
-#include "recording_reporter.h"
-#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -20,19 +14,6 @@ namespace {
 
 using namespace std::chrono_literals;
 using playlist::Tab;
-
-class NoPower : public shell::PowerService {
-public:
-    bool requestShutdown() override { return false; }
-};
-
-// Rows as the library writes them, for the engine's fixture files.
-playlist::TrackRow fixtureRow(const std::string& name, int durationMs) {
-    playlist::TrackRow row = test::songRow(1, durationMs);
-    row[library::kTitleColumn] = name;
-    row[library::kPathColumn] = test::engineFixture(name).string();
-    return row;
-}
 
 // Records the rows each start played and ends the loop when playback stops.
 class RowsPlayed final : public playlist::PlaybackListener {
@@ -48,34 +29,6 @@ public:
 
 private:
     dispatch::TaskQueue& loop_;
-};
-
-class ApplicationTest : public ::testing::Test {
-protected:
-    ApplicationTest() {
-        test::writeFile(dir / "PlSysFile/DefaultConf.pcf", encodeConfRecord(designDefaults()));
-        saveEqualizerPreset(dir / "PlSysFile" / designDefaults().PresetFileName.text, EqualizerValues{});
-        std::filesystem::create_directories(dir / "PlayLists");
-    }
-
-    std::unique_ptr<Application> makeApplication(audio::CapturePacing pacing) {
-        audio::EngineOptions output;
-        output.sink = audio::SinkKind::Capture;
-        output.capture.pacing = pacing;
-        output.capture.keepInMemory = false;
-        auto application =
-            std::make_unique<Application>(ApplicationOptions{fs::ProgramFolder(dir.path()), "", output},
-                                          ShellServices{errors, shell, power}, loop);
-        application->setQuitAction([this] { ++quits; });
-        return application;
-    }
-
-    test::TempDir dir;
-    RecordingReporter errors;
-    test::RecordingShell shell;
-    NoPower power;
-    dispatch::TaskQueue loop;
-    int quits = 0;
 };
 
 TEST_F(ApplicationTest, PlaysTheSavedListSwitchesTabsEditsAndSavesOnQuit) {
