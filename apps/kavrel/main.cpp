@@ -1,5 +1,6 @@
 // The player: one copy per user, started in its program folder.
 #include "core/application.h"
+#include "desktop_binding.h"
 #include "engine/cd_drive.h"
 #include "platform/dispatch/qt/qt_dispatcher.h"
 #include "platform/shell/no_desktop.h"
@@ -27,11 +28,19 @@ int main(int argc, char** argv) {
     sigaddset(&quitSignalSet, SIGINT);
     pthread_sigmask(SIG_BLOCK, &quitSignalSet, nullptr);
 
-    // Decided before any window exists: a second copy leaves without a trace; a lock that cannot be had is
-    // an error, not another copy.
+    // Decided before any window exists: a second copy hands its files (or, with none, a request to show
+    // the window) to the running one and leaves; a lock that cannot be had is an error, not another copy.
     const kavrel::shell::SingleInstanceGuard instance("TMinFrm");
-    if (instance.heldByAnotherCopy())
-        return 0;
+    if (instance.heldByAnotherCopy()) {
+        QStringList arguments;
+        for (int i = 1; i < argc; ++i)
+            arguments << QString::fromLocal8Bit(argv[i]);
+        const std::vector<std::string> paths = kavrel::shell::startPaths(arguments);
+        if (kavrel::shell::passToRunningCopy(instance, paths) || paths.empty())
+            return 0;
+        std::fprintf(stderr, "kavrel: the running copy did not take the files\n");
+        return 1;
+    }
     if (!instance.acquired()) {
         std::fprintf(stderr, "kavrel: %s\n", instance.failure().c_str());
         return 1;
@@ -77,9 +86,12 @@ int main(int argc, char** argv) {
     kavrel::ui::TForm1 window(application->programFolder(), messages);
     kavrel::ui::MainWindowBinding binding(window, *application, desktop);
     application->setQuitAction([] { QApplication::quit(); });
+    DesktopBinding desktopBinding(*application, instance, dispatcher, messages,
+                                  [&window] { raiseWindow(window); });
     application->startUp([&] { binding.applySettings(messages); });
     window.show();
     messages.startUpFinished();
     binding.startFirstRunCheck();
+    desktopBinding.openOwn(QApplication::arguments().mid(1));
     return QApplication::exec();
 }
