@@ -40,6 +40,18 @@ void DesktopBinding::openOwn(const QStringList& arguments) {
     secondStarts_.deliverOwn(shell::startPaths(arguments));
 }
 
+int handToRunningCopy(const shell::SingleInstanceGuard& instance, int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const std::vector<std::string> paths = shell::startPaths(arguments);
+    // Showing the window is a courtesy: a second start without files leaves with 0 whatever happens.
+    if (shell::passToRunningCopy(instance, paths) || paths.empty())
+        return 0;
+    std::fprintf(stderr, "kavrel: the running copy did not take the files\n");
+    return 1;
+}
+
 void raiseWindow(QWidget& window) {
     window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
     window.show();

@@ -35,5 +35,9 @@ private:
     kavrel::shell::SecondStartListener secondStarts_;
 };
 
+// A second start: hands its files, or with none a request to show the window, to the copy holding
+// `instance`'s lock. The exit code: 0, or 1 when files were given and no copy took them.
+int handToRunningCopy(const kavrel::shell::SingleInstanceGuard& instance, int argc, char** argv);
+
 // Brings `window` to the front: shown, not minimised, active.
 void raiseWindow(QWidget& window);

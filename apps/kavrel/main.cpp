@@ -31,16 +31,8 @@ int main(int argc, char** argv) {
     // Decided before any window exists: a second copy hands its files (or, with none, a request to show
     // the window) to the running one and leaves; a lock that cannot be had is an error, not another copy.
     const kavrel::shell::SingleInstanceGuard instance("TMinFrm");
-    if (instance.heldByAnotherCopy()) {
-        QStringList arguments;
-        for (int i = 1; i < argc; ++i)
-            arguments << QString::fromLocal8Bit(argv[i]);
-        const std::vector<std::string> paths = kavrel::shell::startPaths(arguments);
-        if (kavrel::shell::passToRunningCopy(instance, paths) || paths.empty())
-            return 0;
-        std::fprintf(stderr, "kavrel: the running copy did not take the files\n");
-        return 1;
-    }
+    if (instance.heldByAnotherCopy())
+        return handToRunningCopy(instance, argc, argv);
     if (!instance.acquired()) {
         std::fprintf(stderr, "kavrel: %s\n", instance.failure().c_str());
         return 1;
