@@ -158,6 +158,13 @@ TEST_F(PlayerDesktopTest, TheMediaPlayerInterfaceDrivesTheRealPlayer) {
     bus.call("org.mpris.MediaPlayer2.Player.Next");
     EXPECT_TRUE(contains(bus.playerProperty("Metadata"), "\"two_tones.mp3\""))
         << bus.playerProperty("Metadata");
+    // Paused, so the position stays where the seek put it.
+    bus.call("org.mpris.MediaPlayer2.Player.Pause");
+    bus.call(
+        "org.mpris.MediaPlayer2.Player.SetPosition objpath:/io/github/kavrel/Kavrel/track/2 int64:1000000");
+    EXPECT_TRUE(contains(bus.playerProperty("Position"), "int64 1000000")) << bus.playerProperty("Position");
+    bus.call("org.mpris.MediaPlayer2.Player.Seek int64:-5000000");
+    EXPECT_TRUE(contains(bus.playerProperty("Position"), "int64 0")) << bus.playerProperty("Position");
     bus.call("org.freedesktop.DBus.Properties.Set string:org.mpris.MediaPlayer2.Player string:Volume "
              "variant:double:0.25");
     EXPECT_TRUE(contains(bus.playerProperty("Volume"), "double 0.25")) << bus.playerProperty("Volume");
