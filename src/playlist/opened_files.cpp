@@ -4,6 +4,7 @@
 #include "playlist/ppl_file.h"
 
 #include <algorithm>
+#include <exception>
 #include <filesystem>
 
 namespace kavrel::playlist {
@@ -52,8 +53,8 @@ private:
             const auto list = readPlaylistFile(path);
             if (list)
                 rows.insert(rows.end(), list->Rows.begin() + 1, list->Rows.end());
-        } catch (const PlaylistFileError&) {
-            // Unreadable: it gives no row and is named among the refused.
+        } catch (const std::exception&) {
+            // A header that is no number, or a read that failed: no row, and it is named among the refused.
         }
     }
 
