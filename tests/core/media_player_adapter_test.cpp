@@ -138,6 +138,18 @@ TEST_F(MediaPlayerAdapterTest, EachRequestReachesPlaybackAndTheDesktopSeesTheOut
     EXPECT_TRUE(std::filesystem::exists(dir / "PlSysFile/Conf.pcf")) << "quit ran save-state";
 }
 
+TEST_F(MediaPlayerAdapterTest, AnEditThatMovesThePlayingRowAnnouncesItsNewPlace) {
+    startWith(audio::CapturePacing::Manual, kThreeTracks);
+    adapter->play();
+    loop.runDue();
+    // The last row dragged to the top of the playlist.
+    player->editor().BeginDrag(playlist::DragSource::Playlist, 3);
+    player->editor().Drop(0);
+    loop.runDue();
+    EXPECT_EQ(log->changes.back(), (Seen{PlaybackStatus::Playing, 2}));
+    EXPECT_EQ(adapter->currentTrack()->title, "tone_1k.mp3") << "the same track plays on";
+}
+
 TEST_F(MediaPlayerAdapterTest, ATrackEndingAnnouncesTheNextTrackAndTheEndOfTheList) {
     startWith(audio::CapturePacing::AsFastAsPossible, {kThreeTracks[0], kThreeTracks[1]});
     adapter->play();
