@@ -1,5 +1,6 @@
 // The player: one copy per user, started in its program folder.
 #include "core/application.h"
+#include "desktop_binding.h"
 #include "engine/cd_drive.h"
 #include "platform/dispatch/qt/qt_dispatcher.h"
 #include "platform/shell/qt/logind_power.h"
@@ -32,11 +33,11 @@ int main(int argc, char** argv) {
     sigaddset(&quitSignalSet, SIGINT);
     pthread_sigmask(SIG_BLOCK, &quitSignalSet, nullptr);
 
-    // Decided before any window exists: a second copy leaves without a trace; a lock that cannot be had is
-    // an error, not another copy.
+    // Decided before any window exists: a second copy hands its files (or, with none, a request to show
+    // the window) to the running one and leaves; a lock that cannot be had is an error, not another copy.
     const kavrel::shell::SingleInstanceGuard instance("TMinFrm");
     if (instance.heldByAnotherCopy())
-        return 0;
+        return handToRunningCopy(instance, argc, argv);
     if (!instance.acquired()) {
         std::fprintf(stderr, "kavrel: %s\n", instance.failure().c_str());
         return 1;
@@ -93,6 +94,12 @@ int main(int argc, char** argv) {
     shellBinding.attachMini(windows.mini(), windows.nerix());
     windows.setMiniToTray([&shellBinding] { shellBinding.miniToTray(); });
     application->setQuitAction([] { QApplication::quit(); });
+    // Raise: out of the tray if parked there, else the visible one of the main window and the mini player.
+    DesktopBinding desktopBinding(*application, instance, dispatcher, messages, [&] {
+        if (shellBinding.tray().inTray())
+            shellBinding.tray().restore();
+        raiseWindow(windows.mini().isVisible() ? static_cast<QWidget&>(windows.mini()) : window);
+    });
     application->startUp([&] {
         binding.applySettings();
         windows.applySettings(messages);
@@ -100,5 +107,6 @@ int main(int argc, char** argv) {
     windows.showAtStart();
     messages.startUpFinished();
     binding.startFirstRunCheck();
+    desktopBinding.openOwn(QApplication::arguments().mid(1));
     return QApplication::exec();
 }

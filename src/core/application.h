@@ -89,6 +89,8 @@ public:
     void bindTabView(playlist::TabView* view);
     void bindBrowserView(library::browser::BrowserView* view) { browserView_.bind(view); }
     void bindCommandLineView(playlist::CommandLineView* view) { commandLine_.bind(view); }
+    // Follows what the playlist views show, bound or not; nullptr for none.
+    void watchPlayback(playlist::PlaybackViewWatcher* watcher) { playlistView_.watch(watcher); }
     void bindBuildProgress(library::BuildProgress* view) { builds_.bindProgress(view); }
 
     // The settings model: read by the logic, written by every setting a user changes.

@@ -7,6 +7,7 @@
 #include "library/build_progress.h"
 #include "playlist/command_box.h"
 #include "playlist/null_playlist_view.h"
+#include "playlist/playback_view_watcher.h"
 #include "playlist/playlist_tabs.h"
 #include "playlist/playlist_view.h"
 #include "playlist/song_sink.h"
@@ -16,13 +17,27 @@ namespace kavrel::core {
 class PlaylistViewSlot final : public playlist::PlaylistView {
 public:
     void bind(playlist::PlaylistView* view) { bound_ = view; }
+    // Null for none; outlives the slot's use.
+    void watch(playlist::PlaybackViewWatcher* watcher) { watcher_ = watcher; }
 
     int itemCount() const override { return view().itemCount(); }
-    void clearItems() override { view().clearItems(); }
-    void appendItem(const std::string& text) override { view().appendItem(text); }
+    void clearItems() override {
+        view().clearItems();
+        shown();
+    }
+    void appendItem(const std::string& text) override {
+        view().appendItem(text);
+        shown();
+    }
     void setItem(int position, const std::string& text) override { view().setItem(position, text); }
-    void removeLastItem() override { view().removeLastItem(); }
-    void markPlayingRow(int row, std::string_view word) override { view().markPlayingRow(row, word); }
+    void removeLastItem() override {
+        view().removeLastItem();
+        shown();
+    }
+    void markPlayingRow(int row, std::string_view word) override {
+        view().markPlayingRow(row, word);
+        shown();
+    }
     void selectItem(int position) override { view().selectItem(position); }
     int visibleRows() const override { return view().visibleRows(); }
     void setScrollerRange(int maximum) override { view().setScrollerRange(maximum); }
@@ -33,12 +48,25 @@ public:
     }
     void setWindowTitle(const std::string& title) override { view().setWindowTitle(title); }
     void setTickerText(const std::string& text) override { view().setTickerText(text); }
-    void setPlayButton(int picture, int state) override { view().setPlayButton(picture, state); }
+    void setPlayButton(int picture, int state) override {
+        view().setPlayButton(picture, state);
+        shown();
+    }
     void setRepeatButton(int state) override { view().setRepeatButton(state); }
     void setCheck(playlist::Check item, bool checked) override { view().setCheck(item, checked); }
-    void setTimeSliderMaximum(int seconds) override { view().setTimeSliderMaximum(seconds); }
-    void setTimeSlider(int seconds) override { view().setTimeSlider(seconds); }
-    void setVolumeSliders(int volume) override { view().setVolumeSliders(volume); }
+    void setTimeSliderMaximum(int seconds) override {
+        view().setTimeSliderMaximum(seconds);
+        shown();
+    }
+    void setTimeSlider(int seconds) override {
+        view().setTimeSlider(seconds);
+        if (watcher_)
+            watcher_->positionShown(seconds);
+    }
+    void setVolumeSliders(int volume) override {
+        view().setVolumeSliders(volume);
+        shown();
+    }
     SliderGeometry timeSliderGeometry() const override { return view().timeSliderGeometry(); }
     int markLabelWidth(playlist::MarkLabel label) const override { return view().markLabelWidth(label); }
     void showMarkLabel(playlist::MarkLabel label, int left) override { view().showMarkLabel(label, left); }
@@ -47,8 +75,13 @@ public:
 
 private:
     playlist::PlaylistView& view() const { return bound_ ? *bound_ : null_; }
+    void shown() {
+        if (watcher_)
+            watcher_->playbackShown();
+    }
 
     playlist::PlaylistView* bound_ = nullptr;
+    playlist::PlaybackViewWatcher* watcher_ = nullptr;
     mutable playlist::NullPlaylistView null_;
 };
 

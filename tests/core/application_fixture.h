@@ -1,6 +1,7 @@
 #pragma once
-// The whole player built by its application object on a temporary program folder, with fake shell
-// services, a power service that records and fails as told, and the capture sink.
+// The whole player built by its application object on a program folder of the test's own, with fake
+// shell services, a power service that records and fails as told, and the capture sink; its main thread
+// is a task queue the test runs.
 #include "core/application.h"
 #include "core/conf_record_codec.h"
 #include "core/design_defaults.h"
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 namespace kavrel::core {
 

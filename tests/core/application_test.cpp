@@ -1,7 +1,10 @@
 // The whole player built by its application object on a program folder, with fake shell services and
 // the capture sink.
 #include "application_fixture.h"
+#include "core/conf_record_codec.h"
 #include "playlist/ppl_file.h"
+
+#include <gtest/gtest.h>
 
 #include <chrono>
 #include <sys/stat.h>

@@ -1,116 +1,15 @@
 // The player run as a real process on Qt's offscreen platform: one copy per user, and a quit by signal
 // saves the state like the close button does.
-#include "core/conf_record_codec.h"
-#include "core/design_defaults.h"
-#include "core/equalizer_preset.h"
-#include "support/temp_dir.h"
+#include "player_process.h"
 
-#include <gtest/gtest.h>
-
-#include <chrono>
-#include <csignal>
-#include <cstdio>
-#include <fstream>
 #include <functional>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <thread>
-#include <unistd.h>
 
 namespace kavrel::core {
 namespace {
 
 using namespace std::chrono_literals;
 using test::readFile;
-using test::TempDir;
 using test::writeFile;
-
-class PlayerProcessTest : public ::testing::Test {
-protected:
-    PlayerProcessTest() {
-        TConfRecord settings = designDefaults();
-        settings.S_All.text = "oops"; // repaired at load, so a saved file shows the save ran
-        writeFile(program / "PlSysFile/Conf.pcf", encodeConfRecord(settings));
-        writeFile(program / "PlSysFile/DefaultConf.pcf", encodeConfRecord(designDefaults()));
-        std::string preset = std::string(kPresetHeader) + "\r\n";
-        for (int band = 0; band < 16; ++band)
-            preset += "3\r\n";
-        writeFile(program / "PlSysFile" / designDefaults().PresetFileName.text, preset);
-        std::filesystem::create_directories(runtime);
-        ::chmod(runtime.c_str(), 0700);
-    }
-
-    // Where the player looks for its lock: the runtime folder, or (runtime empty) the temporary folder.
-    struct LockPlace {
-        std::filesystem::path runtime;
-        std::filesystem::path temp;
-    };
-
-    pid_t start() { return start({runtime, {}}); }
-
-    // errors: where the player's standard error goes (empty: to the test's).
-    pid_t start(const LockPlace& place, const std::filesystem::path& errors = {}) {
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            if (::chdir(program.c_str()) != 0)
-                ::_exit(127);
-            if (!errors.empty() && !std::freopen(errors.c_str(), "w", stderr))
-                ::_exit(127);
-            ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-            // SDL's silent driver: the player never reaches a sound card.
-            ::setenv("SDL_AUDIODRIVER", "dummy", 1);
-            setOrUnset("XDG_RUNTIME_DIR", place.runtime);
-            setOrUnset("TMPDIR", place.temp);
-            ::execl(KAVREL_PLAYER, KAVREL_PLAYER, static_cast<char*>(nullptr));
-            ::_exit(127);
-        }
-        return pid;
-    }
-
-    static void setOrUnset(const char* name, const std::filesystem::path& value) {
-        if (value.empty())
-            ::unsetenv(name);
-        else
-            ::setenv(name, value.c_str(), 1);
-    }
-
-    // The exit code, or -1 when the process is still running after the timeout.
-    static int waitFor(pid_t pid, std::chrono::milliseconds timeout) {
-        const auto deadline = std::chrono::steady_clock::now() + timeout;
-        int status = 0;
-        while (std::chrono::steady_clock::now() < deadline) {
-            if (::waitpid(pid, &status, WNOHANG) == pid)
-                return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-            std::this_thread::sleep_for(20ms);
-        }
-        return -1;
-    }
-
-    // The player catches SIGTERM and SIGINT once it holds its lock and has its window: read that from the
-    // kernel's view of the process rather than guessing a start-up time.
-    static bool waitUntilReady(pid_t pid) {
-        const auto deadline = std::chrono::steady_clock::now() + 60s;
-        const unsigned long long wanted = (1ull << (SIGTERM - 1)) | (1ull << (SIGINT - 1));
-        while (std::chrono::steady_clock::now() < deadline) {
-            std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-            for (std::string line; std::getline(status, line);)
-                if (line.rfind("SigCgt:", 0) == 0 &&
-                    (std::stoull(line.substr(7), nullptr, 16) & wanted) == wanted)
-                    return true;
-            std::this_thread::sleep_for(20ms);
-        }
-        return false;
-    }
-
-    std::string savedSharesText() const {
-        TConfRecord saved;
-        return decodeConfRecord(readFile(program / "PlSysFile/Conf.pcf"), saved) ? saved.S_All.text : "";
-    }
-
-    TempDir dir;
-    std::filesystem::path program = dir / "program";
-    std::filesystem::path runtime = dir / "run";
-};
 
 TEST_F(PlayerProcessTest, ASecondCopyLeavesAtOnceAndTheFirstKeepsRunning) {
     const pid_t first = start();
@@ -227,7 +126,8 @@ TEST_F(PlayerProcessTest, AQuitSignalWhileAStartUpMessageIsOpenSavesAndExits) {
     ASSERT_TRUE(waitUntilReady(player));
     // The message is on its way to the screen: its line on standard error comes first.
     const auto deadline = std::chrono::steady_clock::now() + 30s;
-    while (readFile(errors).find("kavrel: ") == std::string::npos && std::chrono::steady_clock::now() < deadline)
+    while (readFile(errors).find("kavrel: ") == std::string::npos &&
+           std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(20ms);
     std::this_thread::sleep_for(500ms);
     ::kill(player, SIGTERM);

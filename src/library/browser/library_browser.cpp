@@ -21,16 +21,6 @@ std::size_t index(Panel panel) {
     return static_cast<std::size_t>(panel) - 1;
 }
 
-playlist::AddMode addMode(const core::TListOptions& options) {
-    if (options.OnDb_E_P)
-        return playlist::AddMode::EndAndPlay;
-    if (options.OnDb_A_P)
-        return playlist::AddMode::AfterPlayingAndPlay;
-    if (options.OnDb_A)
-        return playlist::AddMode::AfterPlaying;
-    return playlist::AddMode::End;
-}
-
 std::vector<std::string> columnOf(const TrackTable& table, std::size_t column) {
     std::vector<std::string> texts;
     texts.reserve(static_cast<std::size_t>(table.Count()));
@@ -40,6 +30,16 @@ std::vector<std::string> columnOf(const TrackTable& table, std::size_t column) {
 }
 
 } // namespace
+
+playlist::AddMode addModeOf(const core::TListOptions& options) {
+    if (options.OnDb_E_P)
+        return playlist::AddMode::EndAndPlay;
+    if (options.OnDb_A_P)
+        return playlist::AddMode::AfterPlayingAndPlay;
+    if (options.OnDb_A)
+        return playlist::AddMode::AfterPlaying;
+    return playlist::AddMode::End;
+}
 
 LibraryBrowser::LibraryBrowser(core::TConfRecord& conf, fs::ProgramFolder programFolder, BrowserView& view,
                                CdLibraryBuilds& cdBuilds, playlist::SongSink& playlist,
@@ -313,7 +313,7 @@ void LibraryBrowser::orderSongsByNumber(bool byNumber) {
 }
 
 void LibraryBrowser::sendToPlaylist(Panel panel, int item) {
-    const auto mode = addMode(options(panel));
+    const auto mode = addModeOf(options(panel));
     switch (panel) {
     case Panel::Left:
     case Panel::Right:

@@ -36,6 +36,9 @@ enum class SearchScope {
     SongInActiveAlbum
 };
 
+// A list's add mode, from its options' double-click choice: where sent songs go and whether they play.
+playlist::AddMode addModeOf(const core::TListOptions& options);
+
 class LibraryBrowser : public playlist::LibrarySource {
 public:
     // Songs sent to the playlist go to `playlist`.

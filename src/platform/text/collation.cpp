@@ -68,6 +68,11 @@ LocaleCollator::~LocaleCollator() = default;
 LocaleCollator::LocaleCollator(LocaleCollator&&) noexcept = default;
 LocaleCollator& LocaleCollator::operator=(LocaleCollator&&) noexcept = default;
 
+void LocaleCollator::orderDigitsByValue() {
+    UErrorCode status = U_ZERO_ERROR;
+    impl_->collator->setAttribute(UCOL_NUMERIC_COLLATION, UCOL_ON, status);
+}
+
 int LocaleCollator::compare(std::string_view a, std::string_view b) const {
     UErrorCode status = U_ZERO_ERROR;
     const UCollationResult result = impl_->collator->compareUTF8(

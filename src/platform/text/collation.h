@@ -22,6 +22,9 @@ public:
     LocaleCollator(LocaleCollator&&) noexcept;
     LocaleCollator& operator=(LocaleCollator&&) noexcept;
 
+    // Runs of digits then compare by their value ("2" before "10"), as file managers order names.
+    void orderDigitsByValue();
+
     int compare(std::string_view a, std::string_view b) const;
     bool equal(std::string_view a, std::string_view b) const { return compare(a, b) == 0; }
     // Byte strings whose byte order is the collation order (for sorting many texts fast).
