@@ -98,9 +98,8 @@ void PlayerWindows::switchToMini() {
     nerix_.resetScroller(main_.QelScrollerVr5->Max());
     // At the top edge of the main window's screen, until the user moves it; back there when its place
     // can no longer be seen (a monitor unplugged).
-    const bool reachableWhereItIs =
-        layout::isReachable(toRect(mini_.frameGeometry()), screenRects()) || screenRects().empty();
-    if (!miniPlaced_ || !reachableWhereItIs) {
+    const std::vector<layout::Rect> screens = screenRects();
+    if (!miniPlaced_ || (!screens.empty() && !layout::isReachable(toRect(mini_.frameGeometry()), screens))) {
         const QRect screen = screenOf(main_);
         mini_.move(screen.x() + (screen.width() - mini_.width()) / 2, screen.y());
         miniPlaced_ = true;
@@ -110,6 +109,8 @@ void PlayerWindows::switchToMini() {
 }
 
 void PlayerWindows::showMainWindow() {
+    mini_.hidePlaylist();
+    mini_.hide();
     main_.showNormal();
     main_.raise();
     main_.activateWindow();

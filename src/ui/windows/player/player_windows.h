@@ -48,7 +48,7 @@ public:
     // ImgMini: the mini playlist from its top with the main playlist's range, the mini player in the main
     // window's place.
     void switchToMini();
-    // ImgNormal and Alt+Up, once the mini windows are hidden.
+    // ImgNormal, Alt+Up (and the restore hotkey): both mini windows hidden, the main window in front.
     void showMainWindow();
     // ImgEqualizer with the BASS engine.
     void showEqualizer();
