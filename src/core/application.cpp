@@ -45,8 +45,8 @@ Application::Application(ApplicationOptions options, ShellServices shell,
       facade_(bass_, 0, std::make_unique<engine::TFmod>(fmod_, 0),
               engine::makeApollo(folder_.root(),
                                  [this](const std::string& message) { reportFromAnyThread(message); })),
-      engineSettings_(facade_, settings_, equalizer_, folder_), playback_(settings_),
-      enginePlayback_(facade_), display_(playlistView_, settings_),
+      engineSettings_(facade_, settings_, equalizer_, folder_),
+      playback_(settings_), enginePlayback_(facade_), display_(playlistView_, settings_),
       control_(playback_, enginePlayback_, display_, shared_), cdFiller_(facade_, cdDriveRoot_),
       cdTracks_(cdFiller_), tabs_(control_, tabView_, cdDriveRoot_.empty() ? nullptr : &cdTracks_),
       commands_(control_), repeat_(control_), marks_(control_),
@@ -99,8 +99,7 @@ void Application::startUp(const std::function<void()>& applyToWindows) {
 }
 
 bool Application::firstRun() {
-    for (const char* pathFile :
-         {"/Library/lb1/path.pan", "/Library/lb2/path.pan", "/Library/lbcd/path.pan"}) {
+    for (const char* pathFile : {"/Library/lb1/path.pan", "/Library/lb2/path.pan", "/Library/lbcd/path.pan"}) {
         std::error_code error;
         if (std::filesystem::exists(folder_.resolve(pathFile), error))
             return false;
@@ -133,8 +132,7 @@ void Application::quit() {
 
 void Application::reportFromAnyThread(std::string message) {
     // The reporter outlives the application, so a message still queued at the end finds it.
-    dispatcher_.post(
-        [&errors = shell_.errors, message = std::move(message)] { errors.reportError(message); });
+    dispatcher_.post([&errors = shell_.errors, message = std::move(message)] { errors.reportError(message); });
 }
 
 bool Application::saveState() {
