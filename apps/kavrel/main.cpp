@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
         QApplication::windowIcon(),
         {QStringLiteral("&Восстановить"), QStringLiteral("Выход"), QStringLiteral("Close Kavrel")});
     kavrel::ui::ShellBinding shellBinding(window, *application, hotkeys, tray);
-    shellBinding.attachMini(windows.mini(), windows.nerix());
+    shellBinding.attachMini(windows);
     windows.setMiniToTray([&shellBinding] { shellBinding.miniToTray(); });
     application->setQuitAction([] { QApplication::quit(); });
     // Raise: out of the tray if parked there, else the visible one of the main window and the mini player.

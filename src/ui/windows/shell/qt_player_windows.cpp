@@ -1,9 +1,7 @@
 #include "ui/windows/shell/qt_player_windows.h"
 
 #include "ui/windows/main/t_form1.h"
-#include "ui/windows/mini/player_windows_view.h"
-#include "ui/windows/mini/t_min_frm.h"
-#include "ui/windows/nerix/t_nerix.h"
+#include "ui/windows/player/player_windows.h"
 
 namespace kavrel::ui {
 
@@ -12,10 +10,14 @@ bool QtPlayerWindows::mainVisible() const {
 }
 
 bool QtPlayerWindows::miniVisible() const {
-    return mini_ && mini_->isVisible();
+    return windows_ && windows_->mini().isVisible();
 }
 
 void QtPlayerWindows::showMain() {
+    if (windows_) {
+        windows_->showMainWindow();
+        return;
+    }
     main_.showNormal();
     main_.raise();
     main_.activateWindow();
@@ -30,20 +32,20 @@ void QtPlayerWindows::minimiseMain() {
 }
 
 void QtPlayerWindows::switchToMini() {
-    if (mini_)
-        ui::switchToMini(main_, *mini_, *nerix_, main_.QelScrollerVr5->Max());
+    if (windows_)
+        windows_->switchToMini();
 }
 
 void QtPlayerWindows::showMini() {
-    if (mini_)
-        mini_->show();
+    if (windows_)
+        windows_->mini().show();
 }
 
 void QtPlayerWindows::hideMini() {
-    if (!mini_)
+    if (!windows_)
         return;
-    nerix_->hide();
-    mini_->hide();
+    windows_->mini().hidePlaylist();
+    windows_->mini().hide();
 }
 
 } // namespace kavrel::ui

@@ -7,17 +7,13 @@
 namespace kavrel::ui {
 
 class TForm1;
-class TMinFrm;
-class TNerix;
+class PlayerWindows;
 
 class QtPlayerWindows final : public core::PlayerWindows {
 public:
     explicit QtPlayerWindows(TForm1& main) : main_(main) {}
     // The windows outlive this object.
-    void attachMini(TMinFrm& mini, TNerix& nerix) {
-        mini_ = &mini;
-        nerix_ = &nerix;
-    }
+    void attachMini(ui::PlayerWindows& windows) { windows_ = &windows; }
 
     bool mainVisible() const override;
     bool miniVisible() const override;
@@ -30,8 +26,7 @@ public:
 
 private:
     TForm1& main_;
-    TMinFrm* mini_ = nullptr;
-    TNerix* nerix_ = nullptr;
+    ui::PlayerWindows* windows_ = nullptr;
 };
 
 } // namespace kavrel::ui

@@ -1,7 +1,6 @@
 #include "ui/windows/shell/shell_binding.h"
 
 #include "ui/controls/picture_swaps.h"
-#include "ui/windows/mini/t_min_frm.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -44,7 +43,7 @@ ShellBinding::~ShellBinding() {
     hotkeys_.setHandler({});
 }
 
-void ShellBinding::attachMini(TMinFrm& mini, TNerix& nerix) { windows_.attachMini(mini, nerix); }
+void ShellBinding::attachMini(PlayerWindows& windows) { windows_.attachMini(windows); }
 
 void ShellBinding::miniToTray() { tray_.hideFromMini(); }
 

@@ -29,7 +29,7 @@ public:
     ShellBinding& operator=(const ShellBinding&) = delete;
 
     // The mini player and its playlist, once made: the hotkeys reach them.
-    void attachMini(TMinFrm& mini, TNerix& nerix);
+    void attachMini(PlayerWindows& windows);
     // The mini player's tray button and Alt+Down: behind the icon, with the mini player as the window
     // that comes back.
     void miniToTray();

@@ -86,7 +86,7 @@ TEST_F(ShellBindingTest, MinimisingHidesBehindTheIconAndADoubleClickBringsTheWin
 
 TEST_F(ShellBindingTest, TheMiniPlayerGoesToTheTrayAndComesBackInsteadOfTheMainWindow) {
     PlayerWindows windows(*window, binding->playlistView(), *application, skinErrors);
-    shellBinding->attachMini(windows.mini(), windows.nerix());
+    shellBinding->attachMini(windows);
     windows.setMiniToTray([this] { shellBinding->miniToTray(); });
     TMinFrm& mini = windows.mini();
     TNerix& nerix = windows.nerix();
