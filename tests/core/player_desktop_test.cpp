@@ -109,16 +109,17 @@ protected:
 
 TEST_F(PlayerDesktopTest, FilesGivenToAFirstAndASecondStartReachTheOneRunningPlayer) {
     ASSERT_FALSE(bus.address().empty());
-    const std::filesystem::path first = dir / "music/first song.mp3";
+    const std::filesystem::path first = dir / "music/first song.ogg";
     const std::filesystem::path second = dir / "music/второй.ogg";
     std::filesystem::create_directories(first.parent_path());
-    std::filesystem::copy_file(test::engineFixture("tone_1k.mp3"), first);
-    std::filesystem::copy_file(test::engineFixture("tone_1k.ogg"), second);
+    // Long tracks: each still plays when a loaded machine gets round to asking.
+    std::filesystem::copy_file(test::engineFixture("long_tone.ogg"), first);
+    std::filesystem::copy_file(test::engineFixture("long_tone.ogg"), second);
 
     const pid_t player = start({runtime, {}}, {}, {first.string()});
     ASSERT_TRUE(waitUntilReady(player));
     // The song list adds at the end and plays: the desktop sees each file as it arrives.
-    ASSERT_TRUE(eventually([&] { return contains(bus.playerProperty("Metadata"), "first%20song.mp3"); }))
+    ASSERT_TRUE(eventually([&] { return contains(bus.playerProperty("Metadata"), "first%20song.ogg"); }))
         << bus.playerProperty("Metadata");
     const pid_t secondStart = start({runtime, {}}, {}, {"file://" + second.string()});
     EXPECT_EQ(waitFor(secondStart, 20s), 0);
@@ -134,11 +135,12 @@ TEST_F(PlayerDesktopTest, FilesGivenToAFirstAndASecondStartReachTheOneRunningPla
 TEST_F(PlayerDesktopTest, TheMediaPlayerInterfaceDrivesTheRealPlayer) {
     ASSERT_FALSE(bus.address().empty());
     playlist::TPlist saved;
+    // Two rows of a long track, so neither ends while a loaded machine answers.
     for (const char* name : {"tone_1k.mp3", "two_tones.mp3"}) {
         playlist::TrackRow row;
         row[library::kTitleColumn] = name;
-        row[library::kDurationColumn] = "2038";
-        row[library::kPathColumn] = test::engineFixture(name).string();
+        row[library::kDurationColumn] = "35000";
+        row[library::kPathColumn] = test::engineFixture("long_tone.ogg").string();
         saved.Rows.push_back(row);
     }
     std::filesystem::create_directories(program / "PlayLists");
