@@ -7,6 +7,7 @@
 #include "ui/lang/language_loader.h"
 #include "ui/windows/main/main_window_playlist_view.h"
 #include "ui/windows/main/master_engine_analyser.h"
+#include "ui/windows/main/playlist_panel_binding.h"
 #include "ui/windows/main/t_form1.h"
 
 #include <QObject>
@@ -27,6 +28,8 @@ public:
     // one.
     void startFirstRunCheck();
 
+    PlaylistPanelBinding& playlistPanel() { return playlistPanel_; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -41,6 +44,7 @@ private:
     shell::DesktopShell& desktop_;
     MainWindowPlaylistView playlistView_;
     MasterEngineAnalyser analyser_;
+    PlaylistPanelBinding playlistPanel_;
     QTimer Timer4;
 };
 
