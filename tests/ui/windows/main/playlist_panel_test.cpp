@@ -106,6 +106,18 @@ TEST(PlaylistPanel, DraggedAlbumBringsItsSongs) {
     EXPECT_EQ(f.titles(), (Titles{"Title 1", "Title 2", "Title 3", "B1"}));
 }
 
+TEST(PlaylistPanel, ASongDraggedFromSearchMatchesIsTheMatchShown) {
+    PlayingRowTwo f;
+    auto& browser = f.application->browser();
+    browser.setSearchScope(library::browser::SearchScope::SongInAllLibrary);
+    browser.setMatchMode(library::browser::MatchMode::ConsistOf);
+    browser.searchTextChanged("b1");
+    TCListBox& songs = *f.window().ListBox4;
+    ASSERT_EQ(songs.count(), 1);
+    dragOntoPlaylist(f, songs, 0, -1);
+    EXPECT_EQ(f.titles(), (Titles{"Title 1", "Title 2", "Title 3", "B1"}));
+}
+
 TEST(PlaylistPanel, MovingARowKeepsThePlayingRowPlayingAndMarked) {
     struct Case {
         const char* what;
