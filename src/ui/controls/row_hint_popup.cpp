@@ -1,12 +1,16 @@
 #include "ui/controls/row_hint_popup.h"
 
+#include <QCursor>
 #include <QEvent>
 #include <QToolTip>
 
 namespace kavrel::ui {
 
 RowHintPopup::RowHintPopup(QWidget* owner)
-    : QLabel(owner, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput |
+    // A tool window outside the window manager's care: unlike a tooltip-type window it really lets the
+    // pointer through on X11, so the row under it keeps its clicks.
+    : QLabel(owner, Qt::Tool | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint |
+                        Qt::WindowStaysOnTopHint | Qt::WindowTransparentForInput |
                         Qt::WindowDoesNotAcceptFocus) {
     setObjectName(QStringLiteral("RowHint"));
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -24,9 +28,17 @@ RowHintPopup::RowHintPopup(QWidget* owner)
     owner->installEventFilter(this);
 }
 
+bool pointerIsOver(const QWidget& widget) {
+    return widget.rect().contains(widget.mapFromGlobal(QCursor::pos()));
+}
+
 bool RowHintPopup::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::Leave:
+        // Mapping the hint under the pointer makes some window systems report a leave; the pointer stays.
+        if (!pointerIsOver(*static_cast<QWidget*>(watched)))
+            cancel();
+        break;
     case QEvent::Hide:
     case QEvent::MouseButtonPress:
     case QEvent::Wheel:

@@ -32,4 +32,7 @@ private:
     QPoint place_;
 };
 
+// Whether the pointer is over `widget` now (a leave event may come while it still is).
+bool pointerIsOver(const QWidget& widget);
+
 } // namespace kavrel::ui

@@ -20,7 +20,7 @@ constexpr int PlayingRowSecondColour = 16777215;
 } // namespace
 
 MainWindowPlaylistView::MainWindowPlaylistView(TForm1& window)
-    : window_(window), rowHint_(new RowHintPopup(window.ListBox5)) {}
+    : window_(window), rowHint_(new RowHintPopup(window.ListBox5->viewport())) {}
 
 int MainWindowPlaylistView::itemCount() const {
     return window_.ListBox5->count();

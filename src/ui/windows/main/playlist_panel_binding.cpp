@@ -4,6 +4,7 @@
 #include "library/library_paths.h"
 #include "platform/text/numbers.h"
 #include "tools/file_renamer.h"
+#include "ui/controls/row_hint_popup.h"
 #include "ui/lang/language_applier.h"
 #include "ui/lang/language_paths.h"
 #include "ui/windows/copier/copier_dialogs.h"
@@ -216,12 +217,16 @@ bool PlaylistPanelBinding::playlistMouseEvent(QEvent* event) {
         return index.isValid() ? index.row() + 1 : -1;
     };
     switch (event->type()) {
-    case QEvent::MouseMove:
-        application_.rowHint().MouseOver(rowAt(static_cast<QMouseEvent*>(event)->position().toPoint()));
+    case QEvent::MouseMove: {
+        // No hint pops up over a drag.
+        auto* move = static_cast<QMouseEvent*>(event);
+        if (move->buttons() == Qt::NoButton)
+            application_.rowHint().MouseOver(rowAt(move->position().toPoint()));
         return false;
+    }
     case QEvent::Leave:
         // A menu opened over the list keeps the row it was opened for.
-        if (!QApplication::activePopupWidget())
+        if (!QApplication::activePopupWidget() && !pointerIsOver(*list.viewport()))
             application_.rowHint().MouseOver(-1);
         return false;
     case QEvent::ContextMenu: {
