@@ -202,6 +202,20 @@ TEST(PlaylistPanel, DoubleClickPlaysTheRow) {
     EXPECT_EQ(f.application->facade().GetState(), engine::kPlaying);
 }
 
+TEST(PlaylistPanel, TheTabPicturesSwitchThePlaylist) {
+    test::PlaylistPanelFixture f;
+    TForm1& w = f.window();
+    ASSERT_EQ(w.Img2Pl1->width(), 109);
+    QTest::mouseClick(w.Img2Pl1, Qt::LeftButton, {}, QPoint(80, 10)); // the right third
+    EXPECT_TRUE(w.Img2PL2->isVisible());
+    EXPECT_FALSE(w.Img2Pl1->isVisible());
+    EXPECT_EQ(w.ListBox5->count(), 0) << "PL2 has no saved list";
+    QTest::mouseClick(w.Img2PL2, Qt::LeftButton, {}, QPoint(36, 10)); // the left third
+    EXPECT_TRUE(w.Img2Pl1->isVisible());
+    EXPECT_EQ(f.titles(), (Titles{"Title 1", "Title 2", "Title 3"}));
+    EXPECT_EQ(w.ListBox5->count(), 3);
+}
+
 TEST(PlaylistPanel, TheHeaderOpensThePlaylistMenuOnItsLeftPart) {
     struct Case {
         int x;
