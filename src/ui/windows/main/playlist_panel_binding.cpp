@@ -300,9 +300,20 @@ void PlaylistPanelBinding::tell(const QString& text) {
     QMessageBox::information(&window_, QStringLiteral("Kavrel"), text);
 }
 
+bool PlaylistPanelBinding::buildRunning() {
+    if (!application_.libraryBuilds().buildRunning())
+        return false;
+    tell(QStringLiteral("A library is being built. Try again once that build has finished."));
+    return true;
+}
+
 // Until the build window is bound: the folder to build from, built into the active library.
 void PlaylistPanelBinding::buildWithoutWindow(LibraryBuildMode mode) {
-    const QString folder = QFileDialog::getExistingDirectory(&window_, menus_.Adddirectory1->text());
+    if (buildRunning())
+        return;
+    const QAction* item =
+        mode == LibraryBuildMode::Add ? menus_.Adddirectory1 : menus_.ClearLibraryandAdddir1;
+    const QString folder = QFileDialog::getExistingDirectory(&window_, item->text());
     if (folder.isEmpty())
         return;
     core::LibraryBuildRequest request;
@@ -313,11 +324,9 @@ void PlaylistPanelBinding::buildWithoutWindow(LibraryBuildMode mode) {
 }
 
 void PlaylistPanelBinding::refreshLibrary() {
-    core::LibraryBuilds& builds = application_.libraryBuilds();
-    if (builds.buildRunning()) {
-        tell(QStringLiteral("A library is being built. Refresh it once that build has finished."));
+    if (buildRunning())
         return;
-    }
+    core::LibraryBuilds& builds = application_.libraryBuilds();
     const std::string library(library::checkedLibraryName(application_.settings().ActiveLibrary.text));
     if (library == "LBCD") {
         builds.startCdBuild();

@@ -57,6 +57,8 @@ private:
     void showShuffleMenu(QPoint globalPosition);
     void showRepeatMenu(QPoint globalPosition);
     void openCopier();
+    // True, after telling the user, while a library build runs.
+    bool buildRunning();
     void buildWithoutWindow(LibraryBuildMode mode);
     void refreshLibrary();
     void tell(const QString& text);
