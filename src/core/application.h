@@ -99,6 +99,8 @@ public:
     const fs::ProgramFolder& programFolder() const { return folder_; }
     const std::string& cdDriveRoot() const { return cdDriveRoot_; }
     const ConfigurationStore& configuration() const { return store_; }
+    // Runs workers' reports (the copier's, the builds') on the main thread.
+    dispatch::MainThreadDispatcher& dispatcher() { return dispatcher_; }
 
     engine::TMasterEngine& facade() { return facade_; }
     EngineSettings& engineSettings() { return engineSettings_; }

@@ -21,10 +21,14 @@ public:
     // Every song of the active library ("allsong.pft"); empty when it has none. Blocking (reads the file).
     virtual std::vector<TrackRow> allSongs() const = 0;
 
-    // The rows the song list shows: the album's when an album is active, else the artist's.
-    std::span<const TrackRow> songListRows() const {
+    // The song list's 1-based row as the list shows it, null past its rows. By default the album's songs
+    // when an album is active, else the artist's; a browser showing search matches there overrides it.
+    virtual const TrackRow* songListRow(std::int32_t row) const {
         const auto album = albumSongs();
-        return album.empty() ? artistSongs() : album;
+        const auto rows = album.empty() ? artistSongs() : album;
+        return row >= 1 && row <= static_cast<std::int32_t>(rows.size())
+                   ? &rows[static_cast<std::size_t>(row - 1)]
+                   : nullptr;
     }
 };
 

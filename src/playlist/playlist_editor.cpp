@@ -93,12 +93,10 @@ void PlaylistEditor::Drop(std::int32_t itemAtPoint) {
     case DragSource::Albums:
         rows = library_.albumSongs();
         break;
-    default: {
-        const auto songs = library_.songListRows();
-        if (dragRow_ >= 1 && dragRow_ <= static_cast<std::int32_t>(songs.size()))
-            rows = songs.subspan(static_cast<std::size_t>(dragRow_ - 1), 1);
+    default:
+        if (const TrackRow* song = library_.songListRow(dragRow_))
+            rows = std::span(song, 1);
         break;
-    }
     }
     InsertRows(rows, target);
     control_.display().showRows(list(), count, target, list().Count());

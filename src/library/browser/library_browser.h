@@ -80,6 +80,10 @@ public:
     std::span<const TrackRow> artistSongs() const override { return rowsOf(songs()); }
     std::span<const TrackRow> albumSongs() const override { return rowsOf(albumSongs_); }
     std::vector<TrackRow> allSongs() const override;
+    // What the song panel shows, search matches included.
+    const TrackRow* songListRow(std::int32_t row) const override {
+        return row >= 1 && row <= songPanelCount() ? &songPanelRow(row) : nullptr;
+    }
 
     const TrackTable& artists() const { return artists_; }
     // The selected artist's songs, or what a search put in their place.

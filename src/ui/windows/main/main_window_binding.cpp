@@ -42,7 +42,7 @@ MainWindowLook mainWindowLookOf(const core::TConfRecord& settings) {
 MainWindowBinding::MainWindowBinding(TForm1& window, core::Application& application,
                                      shell::DesktopShell& desktop)
     : window_(window), application_(application), desktop_(desktop), playlistView_(window),
-      analyser_(application.facade(), *window.pnlSpectrum) {
+      analyser_(application.facade(), *window.pnlSpectrum), playlistPanel_(window, application) {
     window_.setAnalyserSource(&analyser_);
     application_.bindPlaylistView(&playlistView_);
     application_.bindTabView(this);

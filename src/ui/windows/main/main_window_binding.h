@@ -6,6 +6,7 @@
 #include "platform/shell/desktop_shell.h"
 #include "ui/windows/main/main_window_playlist_view.h"
 #include "ui/windows/main/master_engine_analyser.h"
+#include "ui/windows/main/playlist_panel_binding.h"
 #include "ui/windows/main/t_form1.h"
 
 #include <QObject>
@@ -28,6 +29,8 @@ public:
     // one.
     void startFirstRunCheck();
 
+    PlaylistPanelBinding& playlistPanel() { return playlistPanel_; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -42,6 +45,7 @@ private:
     shell::DesktopShell& desktop_;
     MainWindowPlaylistView playlistView_;
     MasterEngineAnalyser analyser_;
+    PlaylistPanelBinding playlistPanel_;
     QTimer Timer4;
 };
 

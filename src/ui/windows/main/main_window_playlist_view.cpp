@@ -4,8 +4,6 @@
 #include "ui/controls/picture_swaps.h"
 #include "ui/windows/main/t_form1.h"
 
-#include <QToolTip>
-
 namespace kavrel::ui {
 
 namespace {
@@ -20,6 +18,9 @@ QString qt(const std::string& text) {
 constexpr int PlayingRowSecondColour = 16777215;
 
 } // namespace
+
+MainWindowPlaylistView::MainWindowPlaylistView(TForm1& window)
+    : window_(window), rowHint_(new RowHintPopup(window.ListBox5->viewport())) {}
 
 int MainWindowPlaylistView::itemCount() const {
     return window_.ListBox5->count();
@@ -145,15 +146,12 @@ void MainWindowPlaylistView::hideMarkLabels() {
     window_.MarkR->hide();
 }
 
-// `row` is 1-based; the hint's top-left sits on that row of the list.
+// `row` is 1-based. The hint covers the row itself: one pixel left of the list, three above the row.
 void MainWindowPlaylistView::showRowHint(const std::string& text, int row) {
-    TCListBox& list = *window_.ListBox5;
-    if (text.empty()) {
-        QToolTip::hideText();
-        return;
-    }
-    const QPoint at(0, (row - 1 - list.topIndex()) * TCListBox::RowHeight);
-    QToolTip::showText(list.viewport()->mapToGlobal(at), qt(text), &list);
+    const TCListBox& list = *window_.ListBox5;
+    const QPoint rowTop =
+        list.viewport()->mapTo(&list, QPoint(0, (row - 1 - list.topIndex()) * TCListBox::RowHeight));
+    rowHint_->request(qt(text), list.mapToGlobal(QPoint(-1, rowTop.y() - 3)));
 }
 
 } // namespace kavrel::ui

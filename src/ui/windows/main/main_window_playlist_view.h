@@ -3,6 +3,7 @@
 // and size texts, the title strip and the window title, the play and repeat buttons, the check marks,
 // the time and volume bars and the A-B marks.
 #include "playlist/playlist_view.h"
+#include "ui/controls/row_hint_popup.h"
 
 namespace kavrel::ui {
 
@@ -10,7 +11,7 @@ class TForm1;
 
 class MainWindowPlaylistView final : public playlist::PlaylistView {
 public:
-    explicit MainWindowPlaylistView(TForm1& window) : window_(window) {}
+    explicit MainWindowPlaylistView(TForm1& window);
 
     int itemCount() const override;
     void clearItems() override;
@@ -45,6 +46,7 @@ public:
 
 private:
     TForm1& window_;
+    RowHintPopup* const rowHint_;
 };
 
 } // namespace kavrel::ui

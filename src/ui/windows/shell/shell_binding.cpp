@@ -47,11 +47,6 @@ void ShellBinding::attachMini(PlayerWindows& windows) { windows_.attachMini(wind
 
 void ShellBinding::miniToTray() { tray_.hideFromMini(); }
 
-void ShellBinding::setPlaylistFileActions(std::function<void()> save, std::function<void()> load) {
-    savePlaylist_ = std::move(save);
-    loadPlaylist_ = std::move(load);
-}
-
 void ShellBinding::clicked(C control, QPoint globalPosition) {
     switch (control) {
     case C::ImgTray:

@@ -1,7 +1,7 @@
 #pragma once
 // Binds the desktop's side of the player to the main window: the eight system-wide keys, the tray icon
 // (ImgTray, minimising, the mini player's tray button, the icon's restore and exit), the sleep button
-// with its options menu, the keys the window takes before its controls, and the wheel outside the lists.
+// with its options menu, and the wheel outside the lists.
 // Main thread only.
 #include "core/application.h"
 #include "core/hotkey_actions.h"
@@ -13,7 +13,6 @@
 
 #include <QMenu>
 #include <QObject>
-#include <functional>
 
 namespace kavrel::ui {
 
@@ -33,8 +32,6 @@ public:
     // The mini player's tray button and Alt+Down: behind the icon, with the mini player as the window
     // that comes back.
     void miniToTray();
-    // Ctrl+S and Ctrl+L: the playlist's save and load dialogs. Unset, the keys do nothing.
-    void setPlaylistFileActions(std::function<void()> save, std::function<void()> load);
 
     core::TrayControl& tray() { return tray_; }
 
@@ -49,7 +46,6 @@ protected:
 private:
     void clicked(layout::Control control, QPoint globalPosition);
     void sleepButtonClick();
-    bool windowKey(const QKeyEvent& key);
     // Outside the lists and their scrollers.
     bool wheelOverTheWindow(QWidget& receiver, const QWheelEvent& wheel);
 
@@ -59,8 +55,6 @@ private:
     QtPlayerWindows windows_;
     core::TrayControl tray_;
     core::HotkeyActions actions_;
-    std::function<void()> savePlaylist_;
-    std::function<void()> loadPlaylist_;
     // The wheel's turn not yet a whole step (a touchpad sends small ones).
     int wheelRest_ = 0;
 };

@@ -1,8 +1,6 @@
-// The main window's events the binding takes: minimising, the keys the window takes before its controls,
-// and the wheel over it outside its lists.
+// The main window's events the binding takes: minimising, and the wheel over it outside its lists.
 #include "ui/windows/shell/shell_binding.h"
 
-#include <QKeyEvent>
 #include <QWheelEvent>
 
 namespace kavrel::ui {
@@ -35,40 +33,13 @@ bool ShellBinding::eventFilter(QObject* watched, QEvent* event) {
                 },
                 Qt::QueuedConnection);
         return false;
-    case QEvent::KeyPress:
     case QEvent::Wheel: {
         // At the control the event is for, before it handles it.
         auto* widget = qobject_cast<QWidget*>(watched);
         if (!widget || widget->window() != &window_)
             return false;
-        if (event->type() == QEvent::KeyPress)
-            return windowKey(*static_cast<QKeyEvent*>(event));
         return wheelOverTheWindow(*widget, *static_cast<QWheelEvent*>(event));
     }
-    default:
-        return false;
-    }
-}
-
-bool ShellBinding::windowKey(const QKeyEvent& key) {
-    if ((key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != Qt::ControlModifier)
-        return false;
-    auto& commands = application_.playlistCommands();
-    switch (key.key()) {
-    case Qt::Key_Delete:
-        commands.Clear();
-        return true;
-    case Qt::Key_Z:
-        commands.Undo();
-        return true;
-    case Qt::Key_S:
-        if (savePlaylist_)
-            savePlaylist_();
-        return true;
-    case Qt::Key_L:
-        if (loadPlaylist_)
-            loadPlaylist_();
-        return true;
     default:
         return false;
     }

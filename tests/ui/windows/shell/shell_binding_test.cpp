@@ -188,24 +188,6 @@ TEST_F(ShellBindingTest, TheSleepButtonTogglesAndItsMenuKeepsOneOption) {
     EXPECT_TRUE(session.sleepAfterEndPlaylist);
 }
 
-TEST_F(ShellBindingTest, TheWindowTakesItsControlKeysBeforeTheFocusedControl) {
-    int saves = 0, loads = 0;
-    shellBinding->setPlaylistFileActions([&saves] { ++saves; }, [&loads] { ++loads; });
-    window->CmdSearch->setText(QStringLiteral("two words"));
-    window->CmdSearch->setCursorPosition(0); // where a word would go with Ctrl+Delete
-    QWidget& focused = *window->CmdSearch;
-
-    QTest::keyClick(&focused, Qt::Key_Delete, Qt::ControlModifier);
-    EXPECT_EQ(window->ListBox5->count(), 0) << "the playlist was cleared";
-    EXPECT_EQ(window->CmdSearch->text(), "two words") << "the command box never saw the key";
-    QTest::keyClick(&focused, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(window->ListBox5->count(), 2) << "undone";
-    QTest::keyClick(window->ListBox5, Qt::Key_S, Qt::ControlModifier);
-    QTest::keyClick(window->ListBox5, Qt::Key_L, Qt::ControlModifier);
-    EXPECT_EQ(saves, 1);
-    EXPECT_EQ(loads, 1);
-}
-
 TEST_F(ShellBindingTest, TheWheelOutsideTheListsSetsTheVolume) {
     application->playback().VolumeChanged(500);
     turnWheel(*window->StaticText1, false);
