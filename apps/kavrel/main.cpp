@@ -1,6 +1,6 @@
 // The player: one copy per user, started in its program folder.
 #include "core/application.h"
-#include "engine/cd_drive.h"
+#include "platform/audio/cd_drive.h"
 #include "platform/dispatch/qt/qt_dispatcher.h"
 #include "platform/shell/no_desktop.h"
 #include "platform/shell/qt/qt_desktop_shell.h"
@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
     try {
         application = std::make_unique<kavrel::core::Application>(
             kavrel::core::ApplicationOptions{
-                kavrel::fs::ProgramFolder::current(), kavrel::engine::findCdSource(), {}},
+                kavrel::fs::ProgramFolder::current(), kavrel::audio::findCdSource(), {}},
             kavrel::core::ShellServices{messages, desktop, power}, dispatcher);
     } catch (const kavrel::engine::BassStartError& error) {
         // No window has been shown: the player ends quietly, saying why on standard error only.
