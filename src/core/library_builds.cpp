@@ -7,9 +7,10 @@
 namespace kavrel::core {
 
 LibraryBuilds::LibraryBuilds(dispatch::MainThreadDispatcher& dispatcher, fs::ProgramFolder programFolder,
-                             std::string cdSource, std::function<void(const std::string&)> librarySaved)
+                             std::string cdSource, std::function<void(const std::string&)> librarySaved,
+                             CdFilesLookup cdFilesLookup)
     : dispatcher_(dispatcher), programFolder_(std::move(programFolder)), cdSource_(std::move(cdSource)),
-      librarySaved_(std::move(librarySaved)) {}
+      cdFilesLookup_(std::move(cdFilesLookup)), librarySaved_(std::move(librarySaved)) {}
 
 LibraryBuilds::~LibraryBuilds() {
     stop();

@@ -38,9 +38,13 @@ public:
 
 class LibraryBuilds final : public library::browser::CdLibraryBuilds, private library::BuildProgress {
 public:
+    // Where a CD source's files are (tests stand in for a mounted disc).
+    using CdFilesLookup = std::function<fs::CdFiles(const std::string& cdSource)>;
+
     // `cdSource` is the one CD source (see audio::findCdSource); empty without a CD.
     LibraryBuilds(dispatch::MainThreadDispatcher& dispatcher, fs::ProgramFolder programFolder,
-                  std::string cdSource, std::function<void(const std::string& library)> librarySaved);
+                  std::string cdSource, std::function<void(const std::string& library)> librarySaved,
+                  CdFilesLookup cdFilesLookup = fs::findCdFiles);
     ~LibraryBuilds() override;
 
     // Null unbinds. Reports of a running build go to the view bound when they arrive.
@@ -64,7 +68,7 @@ public:
     // Blocking (reads "path.pan"): every file the library holds; empty for an unbuilt library.
     std::vector<std::string> knownFiles(const std::string& library) const;
     // Blocking (reads the mount table): where the CD's files are, or why there are none.
-    fs::CdFiles cdFiles() const { return fs::findCdFiles(cdSource_); }
+    fs::CdFiles cdFiles() const { return cdFilesLookup_(cdSource_); }
 
 private:
     void ended();
@@ -86,6 +90,7 @@ private:
     dispatch::MainThreadDispatcher& dispatcher_;
     fs::ProgramFolder programFolder_;
     std::string cdSource_;
+    CdFilesLookup cdFilesLookup_;
     std::function<void(const std::string&)> librarySaved_;
     library::BuildProgress* view_ = nullptr;
     CdBuildWindow* cdWindow_ = nullptr;

@@ -1,6 +1,7 @@
 #include "library/build_folders.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <unordered_set>
 
 namespace kavrel::library {
@@ -55,6 +56,19 @@ std::vector<std::string> foldersOfFiles(const std::vector<std::string>& paths) {
         if (!insideAnother(parent, known))
             outermost.push_back(parent);
     return outermost;
+}
+
+DroppedItems sortDroppedPaths(const std::vector<std::string>& paths) {
+    DroppedItems items;
+    for (const auto& path : paths) {
+        std::error_code error;
+        const auto status = std::filesystem::status(path, error);
+        const bool folder = std::filesystem::exists(status)
+                                ? std::filesystem::is_directory(status)
+                                : !std::filesystem::path(path).has_extension();
+        (folder ? items.folders : items.files).push_back(path);
+    }
+    return items;
 }
 
 } // namespace kavrel::library

@@ -1,6 +1,6 @@
 #pragma once
-// The folders a build searches, from what the user gave: the build window's folder field, or the files
-// a library already holds (a refresh).
+// What a build searches, from what the user gave: the build window's folder field, the files a library
+// already holds (a refresh), or what was dropped on the player.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,5 +14,14 @@ std::vector<std::string> foldersOfField(std::string_view field);
 // The folders holding `paths` (absolute file paths), each given once and none inside another, in
 // ordinal order: searching them finds every one of the files again and the new files beside them.
 std::vector<std::string> foldersOfFiles(const std::vector<std::string>& paths);
+
+struct DroppedItems {
+    std::vector<std::string> files;
+    std::vector<std::string> folders;
+};
+
+// Blocking (asks the file system). Paths dropped on the player: a folder when the file system says so,
+// else a file; a path it cannot see is a file when its name has an extension ("x.mp3"), else a folder.
+DroppedItems sortDroppedPaths(const std::vector<std::string>& paths);
 
 } // namespace kavrel::library

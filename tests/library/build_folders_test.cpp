@@ -1,5 +1,7 @@
 #include "library/build_folders.h"
 
+#include "support/temp_dir.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -37,6 +39,20 @@ TEST(BuildFolders, ARefreshSearchesTheOutermostFoldersOfTheLibrarysFiles) {
     };
     for (const auto& [paths, folders] : cases)
         EXPECT_EQ(foldersOfFiles(paths), folders) << testing::PrintToString(paths);
+}
+
+// A folder named like a file ("Vol. 1") is still searched as a folder; what is gone is judged by its name.
+TEST(BuildFolders, DroppedPathsAreFoldersWhenTheFileSystemSaysSo) {
+    test::TempDir dir;
+    test::writeFile(dir / "Vol. 1/a.mp3", "x");
+    test::writeFile(dir / "song.mp3", "x");
+    test::writeFile(dir / "README", "x");
+    std::filesystem::create_directory(dir / "Albums");
+    const auto path = [&](const char* name) { return (dir / name).string(); };
+    const auto items = sortDroppedPaths({path("Vol. 1"), path("song.mp3"), path("README"), path("Albums"),
+                                         path("gone.ogg"), path("gone folder")});
+    EXPECT_EQ(items.files, (Folders{path("song.mp3"), path("README"), path("gone.ogg")}));
+    EXPECT_EQ(items.folders, (Folders{path("Vol. 1"), path("Albums"), path("gone folder")}));
 }
 
 } // namespace

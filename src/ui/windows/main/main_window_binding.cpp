@@ -42,7 +42,7 @@ MainWindowLook mainWindowLookOf(const core::TConfRecord& settings) {
 MainWindowBinding::MainWindowBinding(TForm1& window, core::Application& application,
                                      shell::DesktopShell& desktop)
     : window_(window), application_(application), desktop_(desktop), playlistView_(window),
-      analyser_(application.facade(), *window.pnlSpectrum) {
+      analyser_(application.facade(), *window.pnlSpectrum), buildWindow_(window, application) {
     window_.setAnalyserSource(&analyser_);
     application_.bindPlaylistView(&playlistView_);
     application_.bindTabView(this);
@@ -76,7 +76,7 @@ void MainWindowBinding::applySettings(lang::LanguageErrorReporter& languageError
     window_.restoreLayout(layout::savedLayoutOf(settings), layout::StartSize(settings.O_Run_Size),
                           layout::StartPosition(settings.O_Run_Position));
     window_.setAnalyserOn(settings.AnalyserStateMinusOne == 1);
-    lang::applyLanguage(application_.programFolder(), settings.GLanguage, {.main = &window_}, languageErrors);
+    lang::applyLanguage(application_.programFolder(), settings.GLanguage, {.main = &window_, .libraryBuild = &buildWindow_.window()}, languageErrors);
     storeLayout();
 }
 
@@ -152,6 +152,9 @@ void MainWindowBinding::clicked(layout::Control control, QPoint globalPosition) 
         // The outside player's own equalizer; the BASS one is a window of its own, still to come.
         if (application_.settings().En_Apollo && application_.facade().Apollo)
             application_.facade().Apollo->ShowEqualizer();
+        break;
+    case C::ImgLibrary:
+        buildWindow_.open();
         break;
     case C::ImgHelp:
         desktop_.openDocument(application_.programFolder().resolve("\\help\\help.htm").string());

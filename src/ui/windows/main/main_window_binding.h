@@ -8,6 +8,7 @@
 #include "ui/windows/main/main_window_playlist_view.h"
 #include "ui/windows/main/master_engine_analyser.h"
 #include "ui/windows/main/t_form1.h"
+#include "ui/windows/tag_finder/library_build_window.h"
 
 #include <QObject>
 #include <QTimer>
@@ -26,6 +27,8 @@ public:
     // A second after start: the first-run check; with no library built yet the user is told how to build
     // one.
     void startFirstRunCheck();
+    // The library build window: the library menu and the welcome window open it here.
+    tag_finder::LibraryBuildWindow& libraryBuildWindow() { return buildWindow_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -41,6 +44,7 @@ private:
     shell::DesktopShell& desktop_;
     MainWindowPlaylistView playlistView_;
     MasterEngineAnalyser analyser_;
+    tag_finder::LibraryBuildWindow buildWindow_;
     QTimer Timer4;
 };
 

@@ -83,7 +83,7 @@ void TKavrelTagFinder::openIn(OpenMode mode) {
     show();
     raise();
     activateWindow();
-    if (building())
+    if (building() || mode == OpenMode::AsLeft)
         return;
     (mode == OpenMode::Add ? RadioButton2 : RadioButton1)->setChecked(true);
     if (mode != OpenMode::RefreshFiles)

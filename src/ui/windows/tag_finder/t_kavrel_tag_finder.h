@@ -29,6 +29,7 @@ class TagFinderDialogs;
 
 // How the window opens from the player's menus and the welcome window.
 enum class OpenMode {
+    AsLeft,       // the choices as the user left them
     Rebuild,      // "Clear Library And Add Files" chosen
     Add,          // "Add Files" chosen
     RefreshFiles, // rebuilds the active library at once from the folders of the files it holds
