@@ -63,9 +63,8 @@ DroppedItems sortDroppedPaths(const std::vector<std::string>& paths) {
     for (const auto& path : paths) {
         std::error_code error;
         const auto status = std::filesystem::status(path, error);
-        const bool folder = std::filesystem::exists(status)
-                                ? std::filesystem::is_directory(status)
-                                : !std::filesystem::path(path).has_extension();
+        const bool folder = std::filesystem::exists(status) ? std::filesystem::is_directory(status)
+                                                            : !std::filesystem::path(path).has_extension();
         (folder ? items.folders : items.files).push_back(path);
     }
     return items;

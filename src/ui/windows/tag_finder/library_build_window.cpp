@@ -6,9 +6,9 @@ namespace kavrel::ui::tag_finder {
 
 LibraryBuildWindow::LibraryBuildWindow(QWidget& mainWindow, core::Application& application)
     : application_(application),
-      window_(std::make_unique<TKavrelTagFinder>(application.libraryBuilds(), application.settings(), dialogs_,
-                                                 [&application] { application.browser().readArtistList(); },
-                                                 &mainWindow)),
+      window_(std::make_unique<TKavrelTagFinder>(
+          application.libraryBuilds(), application.settings(), dialogs_,
+          [&application] { application.browser().readArtistList(); }, &mainWindow)),
       drop_(mainWindow, [this](std::vector<std::string> paths) { dropped(std::move(paths)); }) {}
 
 LibraryBuildWindow::~LibraryBuildWindow() = default;

@@ -99,7 +99,8 @@ void TKavrelTagFinder::openIn(OpenMode mode) {
     startFromField(false);
 }
 
-void TKavrelTagFinder::buildFromDroppedItems(std::vector<std::string> files, std::vector<std::string> folders) {
+void TKavrelTagFinder::buildFromDroppedItems(std::vector<std::string> files,
+                                             std::vector<std::string> folders) {
     show();
     raise();
     reset(false);
@@ -189,7 +190,8 @@ void TKavrelTagFinder::manualChoose() {
 
 void TKavrelTagFinder::reset(bool showResult) {
     if (showResult)
-        dialogs_.tell(*this, MessageIcon::Question, QStringLiteral("Addition of files in library is finished successfully"),
+        dialogs_.tell(*this, MessageIcon::Question,
+                      QStringLiteral("Addition of files in library is finished successfully"),
                       QStringLiteral("Familiarize with statistics and press OK"));
     for (auto* box : stageBoxes) {
         box->setChecked(false);
@@ -206,13 +208,15 @@ void TKavrelTagFinder::reset(bool showResult) {
 }
 
 void TKavrelTagFinder::setInputsEnabled(bool enabled) {
-    for (QWidget* input : std::initializer_list<QWidget*>{mp3, ogg, wma, RadioButton1, RadioButton2, Button2, Button3})
+    for (QWidget* input :
+         std::initializer_list<QWidget*>{mp3, ogg, wma, RadioButton1, RadioButton2, Button2, Button3})
         input->setEnabled(enabled);
 }
 
 std::vector<std::string> TKavrelTagFinder::chosenMasks() const {
     std::vector<std::string> masks;
-    for (const auto& [box, mask] : {std::pair{mp3, "*.mp3"}, std::pair{ogg, "*.ogg"}, std::pair{wma, "*.wma"}})
+    for (const auto& [box, mask] :
+         {std::pair{mp3, "*.mp3"}, std::pair{ogg, "*.ogg"}, std::pair{wma, "*.wma"}})
         if (box->isChecked())
             masks.emplace_back(mask);
     return masks;
@@ -284,9 +288,10 @@ void TKavrelTagFinder::cdBuildAtOnce() {
 }
 
 void TKavrelTagFinder::cdBuildAfterTheRunningOne() {
-    if (dialogs_.ask(*this, MessageIcon::Question, QStringLiteral("At present scanning of CD cannot be executed."),
-                     QStringLiteral("The search will be put in turn, after the ending of the current process of "
-                                    "scanning your search will be executed...")))
+    if (dialogs_.ask(
+            *this, MessageIcon::Question, QStringLiteral("At present scanning of CD cannot be executed."),
+            QStringLiteral("The search will be put in turn, after the ending of the current process of "
+                           "scanning your search will be executed...")))
         cdQueued_ = true;
 }
 
@@ -323,10 +328,18 @@ void TKavrelTagFinder::progressPosition(int position) {
     ProgressBar1->setValue(std::clamp(position, 0, ProgressBar1->maximum()));
 }
 
-void TKavrelTagFinder::foundFiles(int count) { FilesCounter->setText(QString::number(count)); }
-void TKavrelTagFinder::performedSongs(int count) { SongCounter->setText(QString::number(count)); }
-void TKavrelTagFinder::foundArtists(int count) { ArtistCounter->setText(QString::number(count)); }
-void TKavrelTagFinder::fileNameLine(const std::string& text) { InfoFild->setText(QString::fromStdString(text)); }
+void TKavrelTagFinder::foundFiles(int count) {
+    FilesCounter->setText(QString::number(count));
+}
+void TKavrelTagFinder::performedSongs(int count) {
+    SongCounter->setText(QString::number(count));
+}
+void TKavrelTagFinder::foundArtists(int count) {
+    ArtistCounter->setText(QString::number(count));
+}
+void TKavrelTagFinder::fileNameLine(const std::string& text) {
+    InfoFild->setText(QString::fromStdString(text));
+}
 
 void TKavrelTagFinder::megabytes(double value) {
     FileSizeCounter->setText(QString::fromStdString(library::formatMegabytes(value, decimalSeparator())));

@@ -40,8 +40,9 @@ class TKavrelTagFinder final : public QDialog, private library::BuildProgress, p
 public:
     // Binds itself as the builds' progress view and CD window. The builds, the settings and the dialogs
     // outlive the window. `reloadPanels` reads the active library into the browser panels.
-    TKavrelTagFinder(core::LibraryBuilds& builds, const core::TConfRecord& settings, TagFinderDialogs& dialogs,
-                     std::function<void()> reloadPanels, QWidget* parent = nullptr);
+    TKavrelTagFinder(core::LibraryBuilds& builds, const core::TConfRecord& settings,
+                     TagFinderDialogs& dialogs, std::function<void()> reloadPanels,
+                     QWidget* parent = nullptr);
     ~TKavrelTagFinder() override;
 
     // Shows the window. While a build runs it only shows it, as it stands.

@@ -43,9 +43,8 @@ QString captionOf(library::BuildStage stage) {
     return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
 }
 
-constexpr std::array<const char*, 6> kStageBoxNames = {"FindingFiles",   "ScaningTags",
-                                                       "PerformingTags", "SortingTags",
-                                                       "SavingTagsToLibrary", "UpdatingLibrary"};
+constexpr std::array<const char*, 6> kStageBoxNames = {
+    "FindingFiles", "ScaningTags", "PerformingTags", "SortingTags", "SavingTagsToLibrary", "UpdatingLibrary"};
 
 } // namespace
 
@@ -57,9 +56,10 @@ void TKavrelTagFinder::buildControls() {
     Button2 = button(path, "Button2", QStringLiteral("Manual Chouse"), {354, 21, 86, 25});
 
     auto* library = control<QGroupBox>(options, "GroupBox4", QStringLiteral("Library"), {8, 76, 206, 68});
-    RadioButton1 = control<QRadioButton>(library, "RadioButton1", QStringLiteral("Clear Library And Add Files"),
-                                         {8, 20, 192, 20});
-    RadioButton2 = control<QRadioButton>(library, "RadioButton2", QStringLiteral("Add Files"), {8, 42, 192, 20});
+    RadioButton1 = control<QRadioButton>(library, "RadioButton1",
+                                         QStringLiteral("Clear Library And Add Files"), {8, 20, 192, 20});
+    RadioButton2 =
+        control<QRadioButton>(library, "RadioButton2", QStringLiteral("Add Files"), {8, 42, 192, 20});
     RadioButton1->setChecked(true);
 
     auto* formats = control<QGroupBox>(options, "GroupBox6", QStringLiteral("Formats"), {220, 76, 112, 68});
@@ -89,11 +89,11 @@ void TKavrelTagFinder::buildControls() {
     ProgressBar1->setGeometry(8, 158, 256, 18);
     ProgressBar1->setTextVisible(false);
 
-    auto* operations = control<QGroupBox>(this, "GroupBox1", QStringLiteral("Operations"), {286, 164, 186, 186});
+    auto* operations =
+        control<QGroupBox>(this, "GroupBox1", QStringLiteral("Operations"), {286, 164, 186, 186});
     for (std::size_t i = 0; i < stageBoxes.size(); ++i) {
         const auto stage = static_cast<library::BuildStage>(i + 1);
-        stageBoxes[i] = control<QCheckBox>(operations, kStageBoxNames[i],
-                                           captionOf(stage),
+        stageBoxes[i] = control<QCheckBox>(operations, kStageBoxNames[i], captionOf(stage),
                                            {10, 22 + static_cast<int>(i) * 26, 170, 20});
         // The stages show what the build does; the user cannot tick them.
         stageBoxes[i]->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -36,7 +36,8 @@ bool QtTagFinderDialogs::ask(QWidget& parent, MessageIcon icon, const QString& c
     return showBox(parent, icon, caption, text, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
-void QtTagFinderDialogs::tell(QWidget& parent, MessageIcon icon, const QString& caption, const QString& text) {
+void QtTagFinderDialogs::tell(QWidget& parent, MessageIcon icon, const QString& caption,
+                              const QString& text) {
     showBox(parent, icon, caption, text, QMessageBox::Ok);
 }
 
