@@ -1,6 +1,6 @@
 // kavrel-play: the player without a window, for scripting and diagnosis.
-#include "platform/audio/cd_drive.h"
 #include "engine/master_engine.h"
+#include "platform/audio/cd_drive.h"
 #include "play_options.h"
 #include "play_session.h"
 

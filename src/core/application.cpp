@@ -2,9 +2,9 @@
 
 #include "core/derived_settings.h"
 #include "core/design_defaults.h"
-#include "platform/audio/cd_drive.h"
 #include "library/library_paths.h"
 #include "library/staged_library.h"
+#include "platform/audio/cd_drive.h"
 #include "playlist/playlist_startup.h"
 
 #include <stdexcept>

@@ -1,5 +1,5 @@
-#include "platform/audio/cd_drive.h"
 #include "engine/cd_playlist.h"
+#include "platform/audio/cd_drive.h"
 #include "platform/bass/audio_rig.h"
 #include "support/temp_dir.h"
 

@@ -1,9 +1,9 @@
 // The stand-in player as Kavrel meets it: started by the facade, driven by TApollo over real window
 // messages, recording what it plays into a WAV file instead of the audio device.
 #include "engine/apollo_engine.h"
-#include "platform/audio/cd_drive.h"
 #include "engine/cd_playlist.h"
 #include "engine/master_engine.h"
+#include "platform/audio/cd_drive.h"
 #include "platform/bass/audio_rig.h"
 #include "platform/winmsg/socket_desktop.h"
 #include "playlist/cd_track_source.h"

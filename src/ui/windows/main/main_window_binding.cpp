@@ -76,7 +76,8 @@ void MainWindowBinding::applySettings(lang::LanguageErrorReporter& languageError
     window_.restoreLayout(layout::savedLayoutOf(settings), layout::StartSize(settings.O_Run_Size),
                           layout::StartPosition(settings.O_Run_Position));
     window_.setAnalyserOn(settings.AnalyserStateMinusOne == 1);
-    lang::applyLanguage(application_.programFolder(), settings.GLanguage, {.main = &window_, .libraryBuild = &buildWindow_.window()}, languageErrors);
+    lang::applyLanguage(application_.programFolder(), settings.GLanguage,
+                        {.main = &window_, .libraryBuild = &buildWindow_.window()}, languageErrors);
     storeLayout();
 }
 

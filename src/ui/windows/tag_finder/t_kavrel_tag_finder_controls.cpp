@@ -51,9 +51,9 @@ constexpr std::array<const char*, 6> kStageBoxNames = {
 void TKavrelTagFinder::buildControls() {
     auto* options = control<QGroupBox>(this, "GroupBox3", QStringLiteral("Options"), {8, 6, 464, 152});
     auto* path = control<QGroupBox>(options, "GroupBox5", QStringLiteral("Path"), {8, 18, 448, 54});
-    Edit1 = control<QLineEdit>(path, "Edit1", {}, {8, 22, 250, 23});
-    Button3 = button(path, "Button3", QStringLiteral("Auto Chouse"), {264, 21, 86, 25});
-    Button2 = button(path, "Button2", QStringLiteral("Manual Chouse"), {354, 21, 86, 25});
+    Edit1 = control<QLineEdit>(path, "Edit1", {}, {8, 22, 226, 23});
+    Button3 = button(path, "Button3", QStringLiteral("Auto Chouse"), {240, 21, 96, 25});
+    Button2 = button(path, "Button2", QStringLiteral("Manual Chouse"), {340, 21, 100, 25});
 
     auto* library = control<QGroupBox>(options, "GroupBox4", QStringLiteral("Library"), {8, 76, 206, 68});
     RadioButton1 = control<QRadioButton>(library, "RadioButton1",
