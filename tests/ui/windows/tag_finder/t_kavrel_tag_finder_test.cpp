@@ -84,9 +84,7 @@ TEST_F(TagFinderTest, ReturnInTheFolderFieldStartsButNeverStops) {
     QTest::keyClick(window->Edit1, Qt::Key_Return);
     EXPECT_TRUE(window->building());
     EXPECT_TRUE(builds->buildRunning());
-    ASSERT_TRUE(waitForMessages(1));
-    EXPECT_EQ(dialogs.messages[0].caption, kFinished);
-    EXPECT_EQ(paths("LB1").size(), 300u);
+    expectSaved(300);
 }
 
 TEST_F(TagFinderTest, StoppingABuildLeavesTheLibraryAsItWas) {
@@ -119,9 +117,7 @@ TEST_F(TagFinderTest, ASuspendedBuildHoldsAndGoesOnWhenResumed) {
     window->Button4->click();
     EXPECT_EQ(window->Button4->text(), "Suspend");
     EXPECT_FALSE(builds->suspended());
-    ASSERT_TRUE(waitForMessages(1));
-    EXPECT_EQ(dialogs.messages[0].caption, kFinished);
-    EXPECT_EQ(paths("LB1").size(), 300u);
+    expectSaved(300);
 }
 
 TEST_F(TagFinderTest, AFolderWithoutMusicIsReported) {

@@ -115,6 +115,12 @@ protected:
     bool waitForMessages(std::size_t count) {
         return QTest::qWaitFor([&] { return dialogs.messages.size() >= count; }, 30000);
     }
+    // The one build ended with its library saved, holding `files` files.
+    void expectSaved(std::size_t files) {
+        ASSERT_TRUE(waitForMessages(1));
+        EXPECT_EQ(dialogs.messages[0].caption, kFinished);
+        EXPECT_EQ(paths("LB1").size(), files);
+    }
     void expectIdle() const {
         EXPECT_FALSE(window->building());
         EXPECT_EQ(window->Button1->text(), "Start");
