@@ -1,6 +1,6 @@
 // kavrel-play: the player without a window, for scripting and diagnosis.
-#include "engine/cd_drive.h"
 #include "engine/master_engine.h"
+#include "platform/audio/cd_drive.h"
 #include "play_options.h"
 #include "play_session.h"
 
@@ -32,7 +32,7 @@ int printCdInfo(kavrel::play::PlaySession& session, const std::string& source) {
         return 1;
     }
     const std::int32_t tracks = facade.CdTrackCount();
-    std::cout << "drive " << engine::cdDrivePath(source) << "\n"
+    std::cout << "drive " << audio::cdDrivePath(source) << "\n"
               << "disc id " << id << "\n"
               << "tracks " << tracks << "\n";
     for (std::int32_t track = 1; track <= tracks; ++track)
@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
             if (!list)
                 return 1;
         }
-        const std::string cdSource = engine::findCdSource();
+        const std::string cdSource = audio::findCdSource();
         play::PlaySession session(options, cdSource, std::cout, std::cerr);
         if (options.cdInfo)
             return printCdInfo(session, cdSource);

@@ -1,6 +1,5 @@
 #include "play_session.h"
 
-#include "engine/cd_drive.h"
 #include "engine/file_kind.h"
 #include "engine_setup.h"
 #include "input_lines.h"

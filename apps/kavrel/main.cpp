@@ -1,7 +1,7 @@
 // The player: one copy per user, started in its program folder.
 #include "core/application.h"
 #include "desktop_binding.h"
-#include "engine/cd_drive.h"
+#include "platform/audio/cd_drive.h"
 #include "platform/dispatch/qt/qt_dispatcher.h"
 #include "platform/shell/qt/logind_power.h"
 #include "platform/shell/qt/qt_desktop_shell.h"
@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
     try {
         application = std::make_unique<kavrel::core::Application>(
             kavrel::core::ApplicationOptions{
-                kavrel::fs::ProgramFolder::current(), kavrel::engine::findCdSource(), {}},
+                kavrel::fs::ProgramFolder::current(), kavrel::audio::findCdSource(), {}},
             kavrel::core::ShellServices{messages, desktop, power}, dispatcher);
     } catch (const kavrel::engine::BassStartError& error) {
         // No window has been shown: the player ends quietly, saying why on standard error only.
@@ -93,6 +93,7 @@ int main(int argc, char** argv) {
     kavrel::ui::ShellBinding shellBinding(window, *application, hotkeys, tray);
     shellBinding.attachMini(windows);
     windows.setMiniToTray([&shellBinding] { shellBinding.miniToTray(); });
+    windows.languageWindows().libraryBuild = &binding.libraryBuildWindow().window();
     application->setQuitAction([] { QApplication::quit(); });
     // Raise: out of the tray if parked there, else the visible one of the main window and the mini player.
     DesktopBinding desktopBinding(*application, instance, dispatcher, messages, [&] {

@@ -1,5 +1,6 @@
 // Any bytes as a mount table: reading never fails, and what it finds came out of the table.
 #include "platform/fs/cd_mount.h"
+#include "platform/fs/local_disks.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -14,5 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (folder && folder->size() > size)
             std::abort();
     }
+    for (const auto& place : kavrel::fs::musicPlacesIn("/home/u", kavrel::fs::parseMountTable(table)))
+        if (place != "/home/u" && place.size() > size)
+            std::abort();
     return 0;
 }

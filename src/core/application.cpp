@@ -2,9 +2,9 @@
 
 #include "core/derived_settings.h"
 #include "core/design_defaults.h"
-#include "engine/cd_drive.h"
 #include "library/library_paths.h"
 #include "library/staged_library.h"
+#include "platform/audio/cd_drive.h"
 #include "playlist/playlist_startup.h"
 
 namespace kavrel::core {
@@ -39,7 +39,7 @@ private:
 Application::Application(ApplicationOptions options, ShellServices shell,
                          dispatch::MainThreadDispatcher& dispatcher)
     : shell_(shell), dispatcher_(dispatcher), folder_(std::move(options.folder)),
-      cdDriveRoot_(engine::cdDrivePath(options.cdSource)), store_(folder_, shell.errors),
+      cdDriveRoot_(audio::cdDrivePath(options.cdSource)), store_(folder_, shell.errors),
       settings_(designDefaults()), audio_(steppedByThePoller(options.output)),
       bass_(audio_, options.cdSource), fmod_(audio_, options.cdSource),
       facade_(bass_, 0, std::make_unique<engine::TFmod>(fmod_, 0),
@@ -50,7 +50,7 @@ Application::Application(ApplicationOptions options, ShellServices shell,
       control_(playback_, enginePlayback_, display_, shared_), cdFiller_(facade_, cdDriveRoot_),
       cdTracks_(cdFiller_), tabs_(control_, tabView_, cdDriveRoot_.empty() ? nullptr : &cdTracks_),
       commands_(control_), repeat_(control_), marks_(control_),
-      builds_(dispatcher, folder_, cdDriveRoot_,
+      builds_(dispatcher, folder_, options.cdSource,
               [this](const std::string& library) {
                   if (library::checkedLibraryName(settings_.ActiveLibrary.text) == library)
                       browser_.readArtistList();

@@ -49,7 +49,7 @@ struct ShellServices {
 
 struct ApplicationOptions {
     fs::ProgramFolder folder;
-    // The one CD source (a drive or a .cue/.toc image; see engine::findCdSource); empty for none.
+    // The one CD source (a drive or a .cue/.toc image; see audio::findCdSource); empty for none.
     std::string cdSource;
     // The sound device by default. A capture paced as fast as possible is rendered by the poller itself,
     // one poll interval of audio at a time, so whatever polls time (quick play, the A-B mark, track

@@ -1,14 +1,16 @@
 #include "core/library_builds.h"
 
+#include "library/library_files.h"
 #include "library/library_paths.h"
 #include "platform/text/collation.h"
 
 namespace kavrel::core {
 
 LibraryBuilds::LibraryBuilds(dispatch::MainThreadDispatcher& dispatcher, fs::ProgramFolder programFolder,
-                             std::string cdFolder, std::function<void(const std::string&)> librarySaved)
-    : dispatcher_(dispatcher), programFolder_(std::move(programFolder)), cdFolder_(std::move(cdFolder)),
-      librarySaved_(std::move(librarySaved)) {}
+                             std::string cdSource, std::function<void(const std::string&)> librarySaved,
+                             CdFilesLookup cdFilesLookup)
+    : dispatcher_(dispatcher), programFolder_(std::move(programFolder)), cdSource_(std::move(cdSource)),
+      cdFilesLookup_(std::move(cdFilesLookup)), librarySaved_(std::move(librarySaved)) {}
 
 LibraryBuilds::~LibraryBuilds() {
     stop();
@@ -21,6 +23,7 @@ void LibraryBuilds::start(const LibraryBuildRequest& request) {
                                                      text::LocaleCollator());
     builder_->Folders = request.folders;
     builder_->Masks = request.masks;
+    builder_->FileList = request.files;
     builder_->AddMode = request.addMode;
     builder_->LibraryPath = library::libraryFolder(programFolder_, building_);
     running_ = true;
@@ -45,22 +48,32 @@ void LibraryBuilds::stop() {
 }
 
 void LibraryBuilds::startCdBuild() {
-    cdQueued_ = false;
-    LibraryBuildRequest request;
-    if (!cdFolder_.empty())
-        request.folders = {cdFolder_};
-    request.library = "LBCD";
-    start(request);
+    if (cdWindow_) {
+        cdWindow_->cdBuildAtOnce();
+        return;
+    }
+    // The old CD library stays until a new one is saved, so a missing disc costs nothing.
+    if (const auto files = cdFiles(); !files.folder.empty()) {
+        LibraryBuildRequest request;
+        request.folders = {files.folder};
+        request.library = "LBCD";
+        start(request);
+    }
+}
+
+void LibraryBuilds::queueCdBuild() {
+    if (cdWindow_)
+        cdWindow_->cdBuildAfterTheRunningOne();
+}
+
+std::vector<std::string> LibraryBuilds::knownFiles(const std::string& library) const {
+    const auto folder = library::libraryFolder(programFolder_, library::checkedLibraryName(library));
+    return library::readTextLines(library::libraryFile(folder, library::kPathListFile));
 }
 
 void LibraryBuilds::ended() {
-    running_ = false;
     // The builder is not destroyed from inside its own report; the next start or stop disposes of it.
-    if (cdQueued_)
-        dispatcher_.post([this] {
-            if (cdQueued_ && !running_)
-                startCdBuild();
-        });
+    running_ = false;
 }
 
 void LibraryBuilds::stageRunning(library::BuildStage stage) {

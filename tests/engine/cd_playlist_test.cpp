@@ -1,5 +1,5 @@
-#include "engine/cd_drive.h"
 #include "engine/cd_playlist.h"
+#include "platform/audio/cd_drive.h"
 #include "platform/bass/audio_rig.h"
 #include "support/temp_dir.h"
 
@@ -25,13 +25,13 @@ TEST(CdTrackRow, FillsTheColumnsOfATrack) {
 }
 
 TEST(CdDrive, DrivePathIsTheSourceAndASlash) {
-    EXPECT_EQ(cdDrivePath("/dev/sr0"), "/dev/sr0/");
-    EXPECT_EQ(cdDrivePath(""), "");
+    EXPECT_EQ(audio::cdDrivePath("/dev/sr0"), "/dev/sr0/");
+    EXPECT_EQ(audio::cdDrivePath(""), "");
 }
 
 TEST(CdDrive, TheEnvironmentChoosesTheSource) {
     ::setenv("KAVREL_CD_DEVICE", "/images/disc.cue", 1);
-    EXPECT_EQ(findCdSource(), "/images/disc.cue");
+    EXPECT_EQ(audio::findCdSource(), "/images/disc.cue");
     ::unsetenv("KAVREL_CD_DEVICE");
 }
 
@@ -46,7 +46,7 @@ protected:
     std::filesystem::path cue = writeCdImage(dir.path(), {{2, 440}, {3, 880}, {1, 1760}});
     AudioRig rig{cue.string()};
     TMasterEngine facade{rig.library, 0};
-    TCdPlaylist cd{facade, cdDrivePath(cue.string())};
+    TCdPlaylist cd{facade, audio::cdDrivePath(cue.string())};
     std::vector<library::TrackRow> rows = std::vector<library::TrackRow>(1); // row 0 unused
 };
 

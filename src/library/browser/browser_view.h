@@ -39,7 +39,7 @@ class CdLibraryBuilds {
 public:
     virtual ~CdLibraryBuilds() = default;
     virtual bool buildRunning() const = 0;
-    // Clears the "LBCD" library folder and builds it from the CD drive root.
+    // Builds the "LBCD" library from the files of the CD; the old one stays until the new one is saved.
     virtual void startCdBuild() = 0;
     // Builds the CD library once the running build has finished.
     virtual void queueCdBuild() = 0;

@@ -2,6 +2,8 @@
 // The files face of the CD: where the files of a data (MP3) disc are, for the library build. Its tracks
 // are read through the device path itself (see platform/audio); its files live where the system mounted
 // the disc, which the mount table says.
+#include "platform/fs/mount_table.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,13 +14,6 @@ struct CdFiles {
     // The disc's mount point; empty when there is none, and then `problem` says why, for the user.
     std::string folder;
     std::string problem;
-};
-
-// A device number, major and minor, as the mount table writes it ("11:0").
-struct DeviceNumber {
-    unsigned major = 0;
-    unsigned minor = 0;
-    bool operator==(const DeviceNumber&) const = default;
 };
 
 // Pure: the mount point of `device` (a resolved device path) in a /proc/self/mountinfo text, matched by

@@ -1,9 +1,9 @@
 // The stand-in player as Kavrel meets it: started by the facade, driven by TApollo over real window
 // messages, recording what it plays into a WAV file instead of the audio device.
 #include "engine/apollo_engine.h"
-#include "engine/cd_drive.h"
 #include "engine/cd_playlist.h"
 #include "engine/master_engine.h"
+#include "platform/audio/cd_drive.h"
 #include "platform/bass/audio_rig.h"
 #include "platform/winmsg/socket_desktop.h"
 #include "playlist/cd_track_source.h"
@@ -185,14 +185,14 @@ TEST_F(KavrelApolloTest, TheEqualizerButtonBringsUpThePlayersEqualizerAboveTheRe
 
 TEST_F(KavrelApolloTest, CdTracksPlayOnlyAfterTheCdTabGaveThePlayerItsPlugIn) {
     const fs::path cue = writeCdImage(dir.path(), {{1, 440}, {3, 880}});
-    const std::string track = cdDrivePath(cue.string()) + "Track02.cda";
+    const std::string track = audio::cdDrivePath(cue.string()) + "Track02.cda";
     startPlayer();
     facade.Play(track, 0, false);
     apollo().Flush();
     EXPECT_EQ(facade.GetState(), kStopped) << "no plug-in, no CD";
 
     // Opening the CD tab.
-    TCdPlaylist cd(facade, cdDrivePath(cue.string()));
+    TCdPlaylist cd(facade, audio::cdDrivePath(cue.string()));
     playlist::EngineCdTrackSource cdTab(cd);
     playlist::TPlist tab;
     cdTab.RefreshTracks(tab);

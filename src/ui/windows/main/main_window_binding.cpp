@@ -42,7 +42,8 @@ MainWindowLook mainWindowLookOf(const core::TConfRecord& settings) {
 MainWindowBinding::MainWindowBinding(TForm1& window, core::Application& application,
                                      shell::DesktopShell& desktop)
     : window_(window), application_(application), desktop_(desktop), playlistView_(window),
-      analyser_(application.facade(), *window.pnlSpectrum), playlistPanel_(window, application) {
+      analyser_(application.facade(), *window.pnlSpectrum), playlistPanel_(window, application),
+      buildWindow_(window, application) {
     window_.setAnalyserSource(&analyser_);
     application_.bindPlaylistView(&playlistView_);
     application_.bindTabView(this);
@@ -55,6 +56,12 @@ MainWindowBinding::MainWindowBinding(TForm1& window, core::Application& applicat
     connect(&window_, &TForm1::volumeChanged, this, [&playback](int volume) { playback.VolumeChanged(volume); });
     connect(&window_, &TForm1::layoutChanged, this, &MainWindowBinding::storeLayout);
     window_.installEventFilter(this);
+    playlistPanel_.setBuildWindowOpener([this](LibraryBuildMode mode) {
+        using tag_finder::OpenMode;
+        buildWindow_.open(mode == LibraryBuildMode::Add       ? OpenMode::Add
+                          : mode == LibraryBuildMode::Refresh ? OpenMode::RefreshFiles
+                                                              : OpenMode::Rebuild);
+    });
 
     Timer4.setSingleShot(true);
     Timer4.setInterval(kFirstRunDelayMs);
@@ -151,6 +158,9 @@ void MainWindowBinding::clicked(layout::Control control, QPoint globalPosition) 
         // The outside player's own equalizer; the BASS one is a window of the player's (PlayerWindows).
         if (application_.settings().En_Apollo && application_.facade().Apollo)
             application_.facade().Apollo->ShowEqualizer();
+        break;
+    case C::ImgLibrary:
+        buildWindow_.open();
         break;
     case C::ImgHelp:
         desktop_.openDocument(application_.programFolder().resolve("\\help\\help.htm").string());

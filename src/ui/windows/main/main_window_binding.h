@@ -8,6 +8,7 @@
 #include "ui/windows/main/master_engine_analyser.h"
 #include "ui/windows/main/playlist_panel_binding.h"
 #include "ui/windows/main/t_form1.h"
+#include "ui/windows/tag_finder/library_build_window.h"
 
 #include <QObject>
 #include <QTimer>
@@ -28,6 +29,8 @@ public:
     // A second after start: the first-run check; with no library built yet the user is told how to build
     // one.
     void startFirstRunCheck();
+    // The library build window: the library menu and the welcome window open it here.
+    tag_finder::LibraryBuildWindow& libraryBuildWindow() { return buildWindow_; }
 
     PlaylistPanelBinding& playlistPanel() { return playlistPanel_; }
 
@@ -46,6 +49,7 @@ private:
     MainWindowPlaylistView playlistView_;
     MasterEngineAnalyser analyser_;
     PlaylistPanelBinding playlistPanel_;
+    tag_finder::LibraryBuildWindow buildWindow_;
     QTimer Timer4;
 };
 

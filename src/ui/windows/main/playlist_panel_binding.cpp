@@ -1,7 +1,5 @@
 #include "ui/windows/main/playlist_panel_binding.h"
 
-#include "core/library_refresh.h"
-#include "library/library_paths.h"
 #include "platform/text/numbers.h"
 #include "tools/file_renamer.h"
 #include "ui/controls/row_hint_popup.h"
@@ -13,9 +11,7 @@
 #include "ui/windows/main/t_form1.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QKeyEvent>
-#include <QMessageBox>
 
 namespace kavrel::ui {
 
@@ -141,12 +137,10 @@ void PlaylistPanelBinding::connectMenus() {
     const auto build = [this](LibraryBuildMode mode) {
         if (openBuildWindow_)
             openBuildWindow_(mode);
-        else
-            buildWithoutWindow(mode);
     };
     on(menus_.ClearLibraryandAdddir1, [build] { build(LibraryBuildMode::ClearAndAdd); });
     on(menus_.Adddirectory1, [build] { build(LibraryBuildMode::Add); });
-    on(menus_.RefreshLibrary1, [this] { refreshLibrary(); });
+    on(menus_.RefreshLibrary1, [build] { build(LibraryBuildMode::Refresh); });
 }
 
 void PlaylistPanelBinding::clicked(layout::Control control, QPoint globalPosition) {
@@ -294,50 +288,6 @@ void PlaylistPanelBinding::openCopier() {
         [this] { return copierEntriesOf(application_.playbackState().list()); }, dialogs, &window_);
     applyCopierLanguage(application_.programFolder(), application_.settings().GLanguage, form);
     form.exec();
-}
-
-void PlaylistPanelBinding::tell(const QString& text) {
-    QMessageBox::information(&window_, QStringLiteral("Kavrel"), text);
-}
-
-bool PlaylistPanelBinding::buildRunning() {
-    if (!application_.libraryBuilds().buildRunning())
-        return false;
-    tell(QStringLiteral("A library is being built. Try again once that build has finished."));
-    return true;
-}
-
-// Until the build window is bound: the folder to build from, built into the active library.
-void PlaylistPanelBinding::buildWithoutWindow(LibraryBuildMode mode) {
-    if (buildRunning())
-        return;
-    const QAction* item =
-        mode == LibraryBuildMode::Add ? menus_.Adddirectory1 : menus_.ClearLibraryandAdddir1;
-    const QString folder = QFileDialog::getExistingDirectory(&window_, item->text());
-    if (folder.isEmpty())
-        return;
-    core::LibraryBuildRequest request;
-    request.folders = {folder.toStdString()};
-    request.library = std::string(library::checkedLibraryName(application_.settings().ActiveLibrary.text));
-    request.addMode = mode == LibraryBuildMode::Add;
-    application_.libraryBuilds().start(request);
-}
-
-void PlaylistPanelBinding::refreshLibrary() {
-    if (buildRunning())
-        return;
-    core::LibraryBuilds& builds = application_.libraryBuilds();
-    const std::string library(library::checkedLibraryName(application_.settings().ActiveLibrary.text));
-    if (library == "LBCD") {
-        builds.startCdBuild();
-        return;
-    }
-    if (const auto request = core::refreshRequest(application_.programFolder(), library))
-        builds.start(*request);
-    else
-        tell(QStringLiteral("The library %1 lists no folder that still exists. Build it from your music "
-                            "folders first.")
-                 .arg(QString::fromStdString(library)));
 }
 
 } // namespace kavrel::ui

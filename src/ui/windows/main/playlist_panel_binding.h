@@ -20,7 +20,7 @@ namespace kavrel::ui {
 class TForm1;
 
 // How the library build window opens from the library button's menu.
-enum class LibraryBuildMode { ClearAndAdd, Add };
+enum class LibraryBuildMode { ClearAndAdd, Add, Refresh };
 
 // The preferences page that holds the shuffle shares.
 inline constexpr int kShufflePreferencesPage = 6;
@@ -35,8 +35,7 @@ public:
     // Tests choose the files; the dialogs outlive the binding.
     void setFileDialogs(PlaylistFileDialogs& dialogs) { files_.setDialogs(dialogs); }
 
-    // The library build window in a mode. Until one is set, a folder dialog chooses what to build and the
-    // build runs without a window.
+    // The library build window in a mode; the library menu's items do nothing until it is set.
     void setBuildWindowOpener(std::function<void(LibraryBuildMode)> open) {
         openBuildWindow_ = std::move(open);
     }
@@ -57,11 +56,6 @@ private:
     void showShuffleMenu(QPoint globalPosition);
     void showRepeatMenu(QPoint globalPosition);
     void openCopier();
-    // True, after telling the user, while a library build runs.
-    bool buildRunning();
-    void buildWithoutWindow(LibraryBuildMode mode);
-    void refreshLibrary();
-    void tell(const QString& text);
 
     TForm1& window_;
     core::Application& application_;

@@ -3,7 +3,6 @@
 // library menu's seams.
 #include "playlist_panel_fixture.h"
 
-#include "core/library_refresh.h"
 #include "playlist/ppl_file.h"
 #include "ui/lang/language_applier.h"
 #include "ui/windows/copier/t_form2.h"
@@ -172,27 +171,9 @@ TEST(PlaylistMenus, TheLibraryMenuOpensOnARightClickAndReachesTheBuildWindow) {
     f.panel().setBuildWindowOpener([&opened](LibraryBuildMode mode) { opened.push_back(mode); });
     f.panel().menus().ClearLibraryandAdddir1->trigger();
     f.panel().menus().Adddirectory1->trigger();
-    EXPECT_EQ(opened, (std::vector{LibraryBuildMode::ClearAndAdd, LibraryBuildMode::Add}));
-}
-
-TEST(LibraryRefresh, RebuildsFromTheFoldersOfTheLibrarysFiles) {
-    EXPECT_EQ(core::foldersOfFiles({"/m/a/1.mp3", "/m/a/x/2.mp3", "/m/ab/3.mp3", "/n/4.mp3", "/m/a/5.mp3"}),
-              (std::vector<std::string>{"/m/a", "/m/ab", "/n"}));
-    EXPECT_EQ(core::foldersOfFiles({"/m/a/x/2.mp3", "/m/a/1.mp3"}), (std::vector<std::string>{"/m/a"}))
-        << "an outer folder found later replaces the inner one";
-    EXPECT_TRUE(core::foldersOfFiles({"", "song.mp3"}).empty());
-
-    test::TempDir dir;
-    std::filesystem::create_directories(dir / "music/rock");
-    test::writeFile(dir / "Library/LB2/path.pan",
-                    (dir / "music/rock/a.mp3").string() + "\r\n" + (dir / "gone/b.mp3").string() + "\r\n");
-    const auto request = core::refreshRequest(fs::ProgramFolder(dir.path()), "LB2");
-    ASSERT_TRUE(request);
-    EXPECT_EQ(request->library, "LB2");
-    EXPECT_FALSE(request->addMode);
-    EXPECT_EQ(request->folders, (std::vector<std::string>{(dir / "music/rock").string()}))
-        << "a vanished folder is left out";
-    EXPECT_FALSE(core::refreshRequest(fs::ProgramFolder(dir.path()), "LB1")) << "no path.pan";
+    f.panel().menus().RefreshLibrary1->trigger();
+    EXPECT_EQ(opened,
+              (std::vector{LibraryBuildMode::ClearAndAdd, LibraryBuildMode::Add, LibraryBuildMode::Refresh}));
 }
 
 } // namespace

@@ -1,10 +1,10 @@
-#include "engine/cd_drive.h"
+#include "platform/audio/cd_drive.h"
 
 #include "platform/audio/cd_disc.h"
 
 #include <cstdlib>
 
-namespace kavrel::engine {
+namespace kavrel::audio {
 
 std::string findCdSource() {
     if (const char* chosen = std::getenv("KAVREL_CD_DEVICE"); chosen != nullptr && *chosen != '\0')
@@ -17,4 +17,4 @@ std::string cdDrivePath(std::string_view source) {
     return source.empty() ? std::string() : std::string(source) + "/";
 }
 
-} // namespace kavrel::engine
+} // namespace kavrel::audio

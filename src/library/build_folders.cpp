@@ -1,0 +1,73 @@
+#include "library/build_folders.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <unordered_set>
+
+namespace kavrel::library {
+namespace {
+
+std::string_view trimmed(std::string_view text) {
+    constexpr std::string_view kBlanks = " \t\r\n";
+    const auto first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+bool insideAnother(std::string_view folder, const std::unordered_set<std::string_view>& folders) {
+    if (folder != "/" && folders.contains("/"))
+        return true;
+    for (auto slash = folder.rfind('/'); slash != std::string_view::npos && slash > 0;
+         slash = folder.rfind('/', slash - 1))
+        if (folders.contains(folder.substr(0, slash)))
+            return true;
+    return false;
+}
+
+} // namespace
+
+std::vector<std::string> foldersOfField(std::string_view field) {
+    std::vector<std::string> folders;
+    while (true) {
+        const auto end = field.find(';');
+        if (const auto piece = trimmed(field.substr(0, end)); !piece.empty())
+            folders.emplace_back(piece);
+        if (end == std::string_view::npos)
+            return folders;
+        field.remove_prefix(end + 1);
+    }
+}
+
+std::vector<std::string> foldersOfFiles(const std::vector<std::string>& paths) {
+    std::vector<std::string> parents;
+    parents.reserve(paths.size());
+    for (const auto& path : paths) {
+        const auto slash = path.rfind('/');
+        if (slash == std::string::npos)
+            continue;
+        parents.push_back(slash == 0 ? "/" : path.substr(0, slash));
+    }
+    std::ranges::sort(parents);
+    parents.erase(std::unique(parents.begin(), parents.end()), parents.end());
+    const std::unordered_set<std::string_view> known(parents.begin(), parents.end());
+    std::vector<std::string> outermost;
+    for (const auto& parent : parents)
+        if (!insideAnother(parent, known))
+            outermost.push_back(parent);
+    return outermost;
+}
+
+DroppedItems sortDroppedPaths(const std::vector<std::string>& paths) {
+    DroppedItems items;
+    for (const auto& path : paths) {
+        std::error_code error;
+        const auto status = std::filesystem::status(path, error);
+        const bool folder = std::filesystem::exists(status) ? std::filesystem::is_directory(status)
+                                                            : !std::filesystem::path(path).has_extension();
+        (folder ? items.folders : items.files).push_back(path);
+    }
+    return items;
+}
+
+} // namespace kavrel::library

@@ -1,0 +1,27 @@
+#pragma once
+// What a build searches, from what the user gave: the build window's folder field, the files a library
+// already holds (a refresh), or what was dropped on the player.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kavrel::library {
+
+// The pieces of a folder field separated by ";", each without the blanks around it. A piece left empty
+// ("a;;b", a trailing ";") names no folder: an empty path would mean the program's own folder.
+std::vector<std::string> foldersOfField(std::string_view field);
+
+// The folders holding `paths` (absolute file paths), each given once and none inside another, in
+// ordinal order: searching them finds every one of the files again and the new files beside them.
+std::vector<std::string> foldersOfFiles(const std::vector<std::string>& paths);
+
+struct DroppedItems {
+    std::vector<std::string> files;
+    std::vector<std::string> folders;
+};
+
+// Blocking (asks the file system). Paths dropped on the player: a folder when the file system says so,
+// else a file; a path it cannot see is a file when its name has an extension ("x.mp3"), else a folder.
+DroppedItems sortDroppedPaths(const std::vector<std::string>& paths);
+
+} // namespace kavrel::library

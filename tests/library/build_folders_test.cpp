@@ -1,0 +1,59 @@
+#include "library/build_folders.h"
+
+#include "support/temp_dir.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace kavrel::library {
+namespace {
+
+using Folders = std::vector<std::string>;
+
+TEST(BuildFolders, FolderFieldPiecesAreFoldersAndEmptyPiecesNone) {
+    const std::vector<std::pair<std::string, Folders>> cases = {
+        {"/music", {"/music"}},
+        {"/music;/more", {"/music", "/more"}},
+        {"/music;", {"/music"}},
+        {"/a;;/b", {"/a", "/b"}},
+        {";;", {}},
+        {"", {}},
+        {"/music; /more ", {"/music", "/more"}},
+        {"/home/ann;/", {"/home/ann", "/"}},
+        {"/My Music;/x", {"/My Music", "/x"}},
+    };
+    for (const auto& [field, folders] : cases)
+        EXPECT_EQ(foldersOfField(field), folders) << field;
+}
+
+TEST(BuildFolders, ARefreshSearchesTheOutermostFoldersOfTheLibrarysFiles) {
+    const std::vector<std::pair<Folders, Folders>> cases = {
+        {{"/m/a/1.mp3", "/m/a/2.mp3", "/m/b/3.mp3"}, {"/m/a", "/m/b"}},
+        {{"/m/a/cd1/1.mp3", "/m/a/2.mp3"}, {"/m/a"}},
+        // " " sorts before "/": a folder is inside another by its parts, not by the ordinal order.
+        {{"/m/a/x/1.mp3", "/m/a b/2.mp3", "/m/a/3.mp3"}, {"/m/a", "/m/a b"}},
+        {{"/m/ab/1.mp3", "/m/a/2.mp3"}, {"/m/a", "/m/ab"}},
+        {{"/top.mp3", "/m/a/1.mp3"}, {"/"}},
+        {{"relative.mp3"}, {}},
+        {{}, {}},
+    };
+    for (const auto& [paths, folders] : cases)
+        EXPECT_EQ(foldersOfFiles(paths), folders) << testing::PrintToString(paths);
+}
+
+// A folder named like a file ("Vol. 1") is still searched as a folder; what is gone is judged by its name.
+TEST(BuildFolders, DroppedPathsAreFoldersWhenTheFileSystemSaysSo) {
+    test::TempDir dir;
+    test::writeFile(dir / "Vol. 1/a.mp3", "x");
+    test::writeFile(dir / "song.mp3", "x");
+    test::writeFile(dir / "README", "x");
+    std::filesystem::create_directory(dir / "Albums");
+    const auto path = [&](const char* name) { return (dir / name).string(); };
+    const auto items = sortDroppedPaths({path("Vol. 1"), path("song.mp3"), path("README"), path("Albums"),
+                                         path("gone.ogg"), path("gone folder")});
+    EXPECT_EQ(items.files, (Folders{path("song.mp3"), path("README"), path("gone.ogg")}));
+    EXPECT_EQ(items.folders, (Folders{path("Vol. 1"), path("Albums"), path("gone folder")}));
+}
+
+} // namespace
+} // namespace kavrel::library
