@@ -63,7 +63,7 @@ PlaylistPanelFixture::PlaylistPanelFixture() {
     lists = std::make_unique<ListsView>(*windowPtr);
     application->bindBrowserView(lists.get());
     panel().setFileDialogs(files);
-    application->startUp([this] { binding->applySettings(messages); });
+    application->startUp([this] { binding->applySettings(); });
     windowPtr->show();
 }
 
