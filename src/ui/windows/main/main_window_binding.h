@@ -5,6 +5,7 @@
 #include "core/application.h"
 #include "platform/shell/desktop_shell.h"
 #include "ui/lang/language_loader.h"
+#include "ui/windows/main/library_panels_binding.h"
 #include "ui/windows/main/main_window_playlist_view.h"
 #include "ui/windows/main/master_engine_analyser.h"
 #include "ui/windows/main/t_form1.h"
@@ -27,6 +28,8 @@ public:
     // one.
     void startFirstRunCheck();
 
+    LibraryPanelsBinding& libraryPanels() { return libraryPanels_; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -40,6 +43,7 @@ private:
     core::Application& application_;
     shell::DesktopShell& desktop_;
     MainWindowPlaylistView playlistView_;
+    LibraryPanelsBinding libraryPanels_;
     MasterEngineAnalyser analyser_;
     QTimer Timer4;
 };
