@@ -50,8 +50,9 @@ LibraryPanelsBinding::LibraryPanelsBinding(TForm1& window, core::Application& ap
     view_.list(Panel::Songs).viewport()->setMouseTracking(true);
     // The window sees keys before its controls.
     window_.installEventFilter(this);
+    // Not the popup menus, windows of their own whose letters choose their items.
     for (QWidget* child : window_.findChildren<QWidget*>())
-        if (child->focusPolicy() != Qt::NoFocus)
+        if (child->focusPolicy() != Qt::NoFocus && child->window() == &window_)
             child->installEventFilter(this);
 
     connect(window_.CmdSearch, &QLineEdit::textChanged, this,

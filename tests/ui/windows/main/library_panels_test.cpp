@@ -217,6 +217,12 @@ TEST_F(LibraryPanelsTest, TypingInAListGoesToTheCommandLineAndEnterRunsIt) {
     ASSERT_EQ(playlistTitles().size(), 2u) << "Enter in a list adds; it is not typed";
     EXPECT_EQ(window->CmdSearch->text(), "a");
 
+    QTest::mouseClick(window->ImgCmdPref, Qt::LeftButton);
+    auto* options = window->findChild<QMenu*>("SearchOpt");
+    QTest::keyClick(options, 'x');
+    EXPECT_EQ(window->CmdSearch->text(), "a") << "an open menu keeps its letters";
+    options->close();
+
     window->CmdSearch->setText("/cp");
     QTest::keyClick(window->CmdSearch, Qt::Key_Return);
     EXPECT_TRUE(playlistTitles().empty()) << "the command cleared the playlist";
