@@ -48,9 +48,11 @@ private:
     int frame_ = 0;
 };
 
-void fill(ui::TCListBox& list, const QString& stem, int count) {
+void fill(ui::TCListView& list, const std::string& stem, int count) {
+    std::vector<std::string> rows;
     for (int i = 1; i <= count; ++i)
-        list.addItem(QStringLiteral("%1 %2").arg(stem).arg(i));
+        rows.push_back(stem + " " + std::to_string(i));
+    list.setRows(std::make_shared<const std::vector<std::string>>(std::move(rows)));
 }
 
 void fillSample(ui::TForm1& window, ui::MainWindowPlaylistView& view) {

@@ -90,7 +90,7 @@ public:
     using Panel = library::browser::Panel;
     void bind(BrowserView* view) { bound_ = view; }
 
-    void setItems(Panel panel, const std::vector<std::string>& items) override {
+    void setItems(Panel panel, const library::browser::PanelItems& items) override {
         if (bound_)
             bound_->setItems(panel, items);
     }

@@ -3,13 +3,10 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
+#include "bench_library_files.h"
 #include "library/browser/library_browser.h"
 #include "library/song_line.h"
 
@@ -19,15 +16,11 @@ using namespace kavrel;
 using namespace kavrel::library;
 using namespace kavrel::library::browser;
 
-constexpr int kSongs = 100'000;
-constexpr int kBigArtistSongs = 2'000;
-constexpr int kArtists = 1'000;
-
 // Keeps copies of the items, as a real list would.
 class CopyingView : public BrowserView {
 public:
-    void setItems(Panel panel, const std::vector<std::string>& list) override {
-        items[static_cast<int>(panel) - 1] = list;
+    void setItems(Panel panel, const PanelItems& list) override {
+        items[static_cast<int>(panel) - 1] = *list;
     }
     void setSelectedItem(Panel, int) override {}
     void setScroller(Panel, int, int) override {}
@@ -45,50 +38,6 @@ public:
     void startCdBuild() override {}
     void queueCdBuild() override {}
 };
-
-std::string word(std::mt19937& random) {
-    static const std::vector<std::string> kWords = {"love", "night", "road",  "blue",  "город", "ночь",
-                                                    "song", "fire",  "река",  "dream", "heart", "small",
-                                                    "way",  "light", "время", "rain",  "home",  "star"};
-    return kWords[random() % kWords.size()];
-}
-
-// A library folder of `kSongs` songs; the first artist has `kBigArtistSongs` of them.
-std::filesystem::path writeLibrary() {
-    const auto root =
-        std::filesystem::temp_directory_path() / ("kavrel-browser-bench-" + std::to_string(::getpid()));
-    const auto folder = root / "Library" / "LB1";
-    std::filesystem::create_directories(folder);
-    std::mt19937 random(1);
-    std::ofstream all(folder / "allsong.pft", std::ios::binary);
-    std::ofstream artistList(folder / "ArtName.pan", std::ios::binary);
-    for (int artist = 1; artist <= kArtists; ++artist) {
-        const int songs = artist == 1 ? kBigArtistSongs : (kSongs - kBigArtistSongs) / (kArtists - 1);
-        const std::string name = (artist % 3 == 0 ? "Группа " : "Band ") + std::to_string(artist);
-        const std::string file = "Artist" + std::to_string(artist) + ".pft";
-        artistList << name << " endart " << file << " endafn \r\n";
-        std::ofstream artistFile(folder / file, std::ios::binary);
-        std::string album;
-        for (int i = 0; i < songs; ++i) {
-            if (i % 12 == 0) // twelve songs an album
-                album = word(random) + " " + word(random) + " " + std::to_string(i / 12);
-            SongColumns columns;
-            columns[kArtistColumn] = name;
-            columns[kAlbumColumn] = album;
-            columns[kTitleColumn] = word(random) + " " + word(random) + " " + word(random);
-            columns[kYearColumn] = std::to_string(1960 + random() % 60);
-            columns[kTrackColumn] = std::to_string(i % 12 + 1);
-            columns[kBitRateColumn] = "192";
-            columns[kDurationColumn] = std::to_string(120000 + random() % 200000);
-            columns[kPathColumn] = "/music/" + name + "/" + std::to_string(i) + ".mp3";
-            columns[kFileSizeColumn] = "4000000";
-            const std::string line = joinSongLine(columns) + "\r\n";
-            all << line;
-            artistFile << line;
-        }
-    }
-    return root;
-}
 
 class NoPlaylist : public playlist::SongSink {
 public:
@@ -111,7 +60,7 @@ struct BrowserUnderTest {
 };
 
 const std::filesystem::path& benchLibrary() {
-    static const std::filesystem::path root = writeLibrary();
+    static const std::filesystem::path root = bench::writeBenchLibrary();
     return root;
 }
 

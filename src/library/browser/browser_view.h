@@ -2,6 +2,7 @@
 // What the library panels show, as the main window draws it. The browser decides; the window only draws
 // and reports input back.
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -10,8 +11,12 @@ namespace kavrel::library::browser {
 // ListBox1 (left artists), ListBox2 (right artists), ListBox3 (albums), ListBox4 (songs).
 enum class Panel { Left = 1, Right = 2, Albums = 3, Songs = 4 };
 
+// A panel's item texts, shared with the view instead of copied: never null.
+using PanelItems = std::shared_ptr<const std::vector<std::string>>;
+
 struct ArtistLayout {
-    bool separate = true; // false: every artist in ListBox1, ListBox2 and its header hidden
+    bool separate = true;    // false: every artist in ListBox1, ListBox2 and its header hidden
+    bool russianLeft = true; // the separate layout's orientation
     std::filesystem::path leftHeader;
     std::filesystem::path rightHeader; // empty when the incorporated layout hides it
 };
@@ -19,7 +24,7 @@ struct ArtistLayout {
 class BrowserView {
 public:
     virtual ~BrowserView() = default;
-    virtual void setItems(Panel panel, const std::vector<std::string>& items) = 0;
+    virtual void setItems(Panel panel, const PanelItems& items) = 0;
     // 0-based; -1 clears the selection.
     virtual void setSelectedItem(Panel panel, int item) = 0;
     virtual void setScroller(Panel panel, int position, int range) = 0;

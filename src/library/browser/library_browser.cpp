@@ -17,6 +17,9 @@ namespace kavrel::library::browser {
 
 namespace {
 
+// The selector picture's strips from the left, and its states 1..3.
+constexpr std::array<std::string_view, 3> kStripLibraries = {"LB1", "LBCD", "LB2"};
+
 std::size_t index(Panel panel) {
     return static_cast<std::size_t>(panel) - 1;
 }
@@ -79,10 +82,9 @@ Panel LibraryBrowser::englishPanel() const {
 }
 
 std::string LibraryBrowser::nameOfItem(Panel panel, int item) const {
-    const auto& items = items_[index(panel)];
-    if (item < 0 || item >= static_cast<int>(items.size()))
+    if (item < 0 || item >= itemCount(panel))
         return {};
-    std::string name = items[static_cast<std::size_t>(item)];
+    std::string name = (*items_[index(panel)])[static_cast<std::size_t>(item)];
     if (options(panel).Indexin) {
         // The number, its "." and the blank after it.
         const auto dot = name.find('.');
@@ -91,15 +93,23 @@ std::string LibraryBrowser::nameOfItem(Panel panel, int item) const {
     return name;
 }
 
+int LibraryBrowser::itemCount(Panel panel) const {
+    const auto& items = items_[index(panel)];
+    return items ? static_cast<int>(items->size()) : 0;
+}
+
+int LibraryBrowser::scrollerRange(Panel panel) const {
+    return std::max(itemCount(panel) - view_.visibleItems(panel) + 1, 0);
+}
+
 void LibraryBrowser::showItems(Panel panel, std::vector<std::string> names, bool numbered) {
     if (numbered)
         for (std::size_t i = 0; i < names.size(); ++i)
             names[i] = std::to_string(i + 1) + ". " + names[i];
     auto& items = items_[index(panel)];
-    items = std::move(names);
+    items = std::make_shared<const std::vector<std::string>>(std::move(names));
     view_.setItems(panel, items);
-    const int range = static_cast<int>(items.size()) - view_.visibleItems(panel) + 1;
-    view_.setScroller(panel, 0, std::max(range, 0));
+    view_.setScroller(panel, 0, scrollerRange(panel));
 }
 
 void LibraryBrowser::clearPanel(Panel panel) {
@@ -113,6 +123,11 @@ void LibraryBrowser::readArtistList() {
     // search show artists that are not there.
     if (!library::readArtistList(activeLibraryFolder(), artists_))
         artists_.clear();
+    // The selector shows the library the panels show, from the start on.
+    const auto shown = std::find(kStripLibraries.begin(), kStripLibraries.end(),
+                                 checkedLibraryName(conf_.ActiveLibrary.text));
+    if (shown != kStripLibraries.end())
+        view_.setSelectorState(static_cast<int>(shown - kStripLibraries.begin()) + 1);
     switchLayout();
 }
 
@@ -139,8 +154,9 @@ void LibraryBrowser::switchLayout() {
     };
     ArtistLayout layout;
     layout.separate = separateLayout();
+    layout.russianLeft = conf_.Art_Pnl_Orientation == 0;
     if (layout.separate) {
-        const bool russianLeft = conf_.Art_Pnl_Orientation == 0;
+        const bool russianLeft = layout.russianLeft;
         layout.leftHeader = picture(russianLeft ? "rus_art.jpg" : "eng_art.jpg");
         layout.rightHeader = picture(russianLeft ? "eng_art.jpg" : "rus_art.jpg");
     } else {
@@ -151,8 +167,7 @@ void LibraryBrowser::switchLayout() {
 }
 
 void LibraryBrowser::selectArtistItem(Panel panel, int item) {
-    const int range = static_cast<int>(items_[index(panel)].size()) - view_.visibleItems(panel) + 1;
-    view_.setScroller(panel, view_.topItem(panel), std::max(range, 0));
+    view_.setScroller(panel, view_.topItem(panel), scrollerRange(panel));
     view_.setSelectedItem(panel == Panel::Left ? Panel::Right : Panel::Left, -1);
     selectArtist(nameOfItem(panel, item));
 }
@@ -163,7 +178,7 @@ void LibraryBrowser::artistKey(Panel panel, int selectedItem, ArrowKey key, bool
         return;
     }
     const int item = selectedItem + (key == ArrowKey::Up ? -1 : 1);
-    if (item < 0 || item >= static_cast<int>(items_[index(panel)].size()))
+    if (item < 0 || item >= itemCount(panel))
         return;
     view_.setSelectedItem(panel, item);
     selectArtistItem(panel, item);
@@ -258,7 +273,7 @@ void LibraryBrowser::albumKey(int selectedItem, ArrowKey key, bool ctrlOrAlt) {
         return;
     }
     const int item = selectedItem + (key == ArrowKey::Up ? -1 : 1);
-    if (item < 0 || item >= static_cast<int>(items_[index(Panel::Albums)].size()))
+    if (item < 0 || item >= itemCount(Panel::Albums))
         return;
     view_.setSelectedItem(Panel::Albums, item);
     selectAlbumItem(item, SelectedBy::Keys);
@@ -333,7 +348,6 @@ void LibraryBrowser::switchLibrary(int x, int width) {
     if (width <= 0 || x < 0 || x >= width)
         return;
     const int strip = x * 3 / width; // 0, 1, 2: LB1, LBCD, LB2
-    static constexpr std::array<std::string_view, 3> kStripLibraries = {"LB1", "LBCD", "LB2"};
     conf_.ActiveLibrary.text = std::string(kStripLibraries[static_cast<std::size_t>(strip)]);
     view_.setSelectorState(strip + 1);
     if (strip != 1) {
@@ -362,6 +376,11 @@ void LibraryBrowser::hoverSong(int item) {
     view_.setSongHint(song[kArtistColumn] + " - " + song[kAlbumColumn] + " - " + song[kTitleColumn] + " - " +
                       text::formatDuration(std::string_view(song[kDurationColumn])) + " - " +
                       song[kBitRateColumn] + " kbps");
+}
+
+std::string LibraryBrowser::hintedSongFile() const {
+    return hintedRow_ >= 1 && hintedRow_ <= songPanelCount() ? songPanelRow(hintedRow_)[kPathColumn]
+                                                             : std::string();
 }
 
 std::vector<TrackRow> LibraryBrowser::allSongs() const {

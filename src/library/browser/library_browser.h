@@ -68,6 +68,8 @@ public:
     // Location" is 1-based, -1 for none.
     void hoverSong(int item);
     int hintedSongRow() const { return hintedRow_; }
+    // The file of the hinted song, for "Show File Location"; empty when no song is hinted.
+    std::string hintedSongFile() const;
 
     // The text of the search line changed.
     void searchTextChanged(const std::string& text);
@@ -108,6 +110,9 @@ private:
     Panel englishPanel() const;
     bool separateLayout() const { return conf_.Art_Pnl_Distribution == 0; }
     std::string nameOfItem(Panel panel, int item) const;
+    int itemCount(Panel panel) const;
+    // The panel's scroller maximum: item count - visible items + 1, never below 0.
+    int scrollerRange(Panel panel) const;
 
     void showItems(Panel panel, std::vector<std::string> names, bool numbered);
     void clearPanel(Panel panel);
@@ -140,7 +145,7 @@ private:
     bool songsNumbered_ = false; // the searches number their matches whatever the option says
     std::string activeArtist_;
     std::string activeAlbum_;
-    std::array<std::vector<std::string>, 4> items_;
+    std::array<PanelItems, 4> items_;
     AllSongsCache allSongs_;
     int hintedRow_ = -1;
 };

@@ -21,7 +21,10 @@ void writeText(QPainter& painter, const QRect& row, int left, const QColor& colo
 
 } // namespace
 
-CListBoxPainter::CListBoxPainter(TCListBox* list) : QAbstractItemDelegate(list), list_(list) {}
+CListBoxPainter::CListBoxPainter(TCListBox* list)
+    : QAbstractItemDelegate(list), list_(list), marking_(list) {}
+
+CListBoxPainter::CListBoxPainter(QAbstractItemView* list) : QAbstractItemDelegate(list), list_(list) {}
 
 void CListBoxPainter::paint(QPainter* painter, const QStyleOptionViewItem& option,
                             const QModelIndex& index) const {
@@ -33,14 +36,14 @@ void CListBoxPainter::paint(QPainter* painter, const QStyleOptionViewItem& optio
     painter->setClipRect(row);
     painter->setFont(list_->font());
     painter->fillRect(row, selected ? colors.highlight() : colors.base());
-    if (index.row() != list_->markedRow()) {
+    if (!marking_ || index.row() != marking_->markedRow()) {
         writeText(*painter, row, row.left(), (selected ? colors.highlightedText() : colors.text()).color(),
                   text);
         painter->restore();
         return;
     }
-    const QColor color = selected ? QColor(Qt::white) : list_->markedColor();
-    const QImage& picture = list_->statePicture(list_->markedState());
+    const QColor color = selected ? QColor(Qt::white) : marking_->markedColor();
+    const QImage& picture = marking_->statePicture(marking_->markedState());
     if (picture.isNull()) {
         writeText(*painter, row, row.left() + StandardTextIndent, color, text);
     } else {

@@ -23,7 +23,7 @@ void writeLibrary(const std::filesystem::path& programFolder, std::string_view l
 
 class RecordingView : public BrowserView {
 public:
-    void setItems(Panel panel, const std::vector<std::string>& list) override { items[panel] = list; }
+    void setItems(Panel panel, const PanelItems& list) override { items[panel] = *list; }
     void setSelectedItem(Panel panel, int item) override { selected[panel] = item; }
     void setScroller(Panel panel, int position, int range) override { scrollers[panel] = {position, range}; }
     int topItem(Panel panel) const override { return tops.contains(panel) ? tops.at(panel) : 0; }

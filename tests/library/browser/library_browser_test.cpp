@@ -43,6 +43,7 @@ TEST(ArtistPanels, LayoutHeadersFollowOrientation) {
     f.browser().switchLayout();
     EXPECT_EQ(f.view.layout.leftHeader.filename(), "eng_art.jpg");
     EXPECT_EQ(f.view.layout.rightHeader.filename(), "rus_art.jpg");
+    EXPECT_FALSE(f.view.layout.russianLeft);
     f.conf.Art_Pnl_Distribution = 1;
     f.browser().switchLayout();
     EXPECT_EQ(f.view.layout.leftHeader.filename(), "art.jpg");
@@ -166,6 +167,15 @@ TEST(SwitchLibrary, StripsPickLibrariesAndTheCdBuildStartsOrQueues) {
     EXPECT_TRUE(f.items(Panel::Right).empty());
 }
 
+TEST(SwitchLibrary, ReadingTheArtistListShowsTheActiveLibraryOnTheSelector) {
+    BrowserFixture f(kPanelSongs);
+    for (const auto& [library, state] : {std::pair{"LB2", 3}, {"LBCD", 2}, {"LB1", 1}, {"../LB2", 1}}) {
+        f.conf.ActiveLibrary.text = library;
+        f.browser().readArtistList();
+        EXPECT_EQ(f.view.selectorState, state) << library;
+    }
+}
+
 TEST(SwitchLibrary, LibraryWithoutArtistListHasNoArtists) {
     BrowserFixture f(kPanelSongs);
     f.browser().readArtistList();
@@ -199,7 +209,9 @@ TEST(SongHint, DescribesTheRowUnderThePointerOnce) {
     f.browser().selectArtist("X");
     f.browser().hoverSong(0);
     f.browser().hoverSong(0);
+    EXPECT_EQ(f.browser().hintedSongFile(), "/music/a-song.mp3");
     f.browser().hoverSong(9);
+    EXPECT_EQ(f.browser().hintedSongFile(), "");
     EXPECT_EQ(f.view.hints, (Items{"X - Zeta - a-song - 01:01 - 192 kbps", ""}));
     EXPECT_EQ(f.browser().hintedSongRow(), -1);
 }

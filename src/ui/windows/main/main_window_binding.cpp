@@ -42,8 +42,8 @@ MainWindowLook mainWindowLookOf(const core::TConfRecord& settings) {
 MainWindowBinding::MainWindowBinding(TForm1& window, core::Application& application,
                                      shell::DesktopShell& desktop)
     : window_(window), application_(application), desktop_(desktop), playlistView_(window),
-      analyser_(application.facade(), *window.pnlSpectrum), playlistPanel_(window, application),
-      buildWindow_(window, application) {
+      libraryPanels_(window, application, desktop), analyser_(application.facade(), *window.pnlSpectrum),
+      playlistPanel_(window, application), buildWindow_(window, application) {
     window_.setAnalyserSource(&analyser_);
     application_.bindPlaylistView(&playlistView_);
     application_.bindTabView(this);
@@ -53,7 +53,8 @@ MainWindowBinding::MainWindowBinding(TForm1& window, core::Application& applicat
     connect(&window_, &TForm1::timeSliderChanged, this, [&playback](int) { playback.TimeSliderChanged(); });
     connect(&window_, &TForm1::timeSliderReleased, this,
             [&playback](int seconds) { playback.TimeSliderReleased(seconds); });
-    connect(&window_, &TForm1::volumeChanged, this, [&playback](int volume) { playback.VolumeChanged(volume); });
+    connect(&window_, &TForm1::volumeChanged, this,
+            [&playback](int volume) { playback.VolumeChanged(volume); });
     connect(&window_, &TForm1::layoutChanged, this, &MainWindowBinding::storeLayout);
     window_.installEventFilter(this);
     playlistPanel_.setBuildWindowOpener([this](LibraryBuildMode mode) {
@@ -86,17 +87,22 @@ void MainWindowBinding::applySettings() {
     storeLayout();
 }
 
-void MainWindowBinding::startFirstRunCheck() { Timer4.start(); }
+void MainWindowBinding::startFirstRunCheck() {
+    Timer4.start();
+}
 
 void MainWindowBinding::firstRunCheck() {
     if (!application_.firstRun())
         return;
-    QMessageBox::information(&window_, QStringLiteral("Kavrel"),
-                             QStringLiteral("No music library has been built yet. Press the library button "
-                                            "in the lower right corner to build one from your music folders."));
+    QMessageBox::information(
+        &window_, QStringLiteral("Kavrel"),
+        QStringLiteral("No music library has been built yet. Press the library button "
+                       "in the lower right corner to build one from your music folders."));
 }
 
-void MainWindowBinding::showTab(playlist::Tab tab) { window_.showTab(static_cast<int>(tab)); }
+void MainWindowBinding::showTab(playlist::Tab tab) {
+    window_.showTab(static_cast<int>(tab));
+}
 
 void MainWindowBinding::storeLayout() {
     core::TConfRecord& settings = application_.settings();

@@ -4,6 +4,7 @@
 // save-state finds it there. It routes; the logic decides. Main thread only.
 #include "core/application.h"
 #include "platform/shell/desktop_shell.h"
+#include "ui/windows/main/library_panels_binding.h"
 #include "ui/windows/main/main_window_playlist_view.h"
 #include "ui/windows/main/master_engine_analyser.h"
 #include "ui/windows/main/playlist_panel_binding.h"
@@ -34,6 +35,8 @@ public:
 
     PlaylistPanelBinding& playlistPanel() { return playlistPanel_; }
 
+    LibraryPanelsBinding& libraryPanels() { return libraryPanels_; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -47,6 +50,7 @@ private:
     core::Application& application_;
     shell::DesktopShell& desktop_;
     MainWindowPlaylistView playlistView_;
+    LibraryPanelsBinding libraryPanels_;
     MasterEngineAnalyser analyser_;
     PlaylistPanelBinding playlistPanel_;
     tag_finder::LibraryBuildWindow buildWindow_;

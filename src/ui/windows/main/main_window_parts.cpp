@@ -1,6 +1,7 @@
 #include "ui/windows/main/main_window_parts.h"
 
 #include "ui/controls/c_list_box.h"
+#include "ui/controls/c_list_view.h"
 #include "ui/controls/mega_image.h"
 #include "ui/controls/qel_scroller_h.h"
 #include "ui/controls/qel_scroller_vr.h"
@@ -61,14 +62,14 @@ const std::array<PartSpec, layout::kControlCount> Parts{{
     {C::ImgEng, K::ArtistHeader},
     {C::ImgingCenter, K::Strip},
     {C::ImgEngSortBy, K::SortBy, "SORT"},
-    {C::ListBox1, K::List},
+    {C::ListBox1, K::LibraryList},
     {C::QelScrollerVr1, K::ListScroller},
-    {C::ListBox3, K::List},
+    {C::ListBox3, K::LibraryList},
     {C::QelScrollerVr3, K::ListScroller},
     {C::ImgSongSongs, K::Header, "SONGS"},
     {C::ImgPolosaSong, K::Strip},
     {C::ImgSongSortBy, K::SortBy, "SORT"},
-    {C::ListBox4, K::List},
+    {C::ListBox4, K::LibraryList},
     {C::QelScrollerVr4, K::ListScroller},
     {C::ImgLeftPlist, K::TabFrame},
     {C::ImgCenterPlist, K::TabFrame},
@@ -78,7 +79,7 @@ const std::array<PartSpec, layout::kControlCount> Parts{{
     {C::Img2PL2, K::Tabs, Tabs, "PL2"},
     {C::ListBox5, K::List},
     {C::QelScrollerVr5, K::ListScroller},
-    {C::ListBox2, K::List},
+    {C::ListBox2, K::LibraryList},
     {C::QelScrollerVr2, K::ListScroller},
     {C::ImgPlayPause, K::Button},
     {C::ImgStop, K::Button},
@@ -108,6 +109,7 @@ const std::array<PartSpec, layout::kControlCount> Parts{{
 int layer(PartKind kind) {
     switch (kind) {
     case K::List:
+    case K::LibraryList:
     case K::ListScroller:
         return 0;
     case K::Frame:
@@ -151,6 +153,8 @@ QWidget* makePart(const PartSpec& spec, QWidget& window) {
         return new TMegaImage(&window);
     case K::List:
         return new TCListBox(&window);
+    case K::LibraryList:
+        return new TCListView(&window);
     case K::ListScroller:
         return new TQelScrollerVr(&window);
     case K::Bar:
@@ -191,6 +195,7 @@ bool namesItself(PartKind kind) {
     case K::ArtistHeader:
     case K::MarkTick:
     case K::List:
+    case K::LibraryList:
     case K::CommandLine:
     case K::Gauge:
     case K::Panel:

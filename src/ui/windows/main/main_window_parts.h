@@ -19,7 +19,8 @@ enum class PartKind {
     Tabs,         // a playlist tab picture
     ArtistHeader, // an artist column header loaded from the skin
     Button,       // an image button of the skin set
-    List,         // an owner-drawn list
+    List,         // an owner-drawn list (the playlist)
+    LibraryList,  // an owner-drawn list over the library panels' rows
     ListScroller, // the vertical scroller beside a list
     Bar,          // the time or the volume bar
     Text,         // a time or size text

@@ -25,6 +25,15 @@ constexpr std::array ListsAndScrollers{
 constexpr std::array RightArtistColumn{C::ListBox2, C::ImgEng, C::ImgingCenter, C::ImgEngSortBy,
                                        C::QelScrollerVr2};
 
+// The list scrolled by its scroller, and the scroller following the list scrolled by the wheel or its keys
+// without reporting a user change.
+template <class List> void scrollTogether(List* list, TQelScrollerVr* bar) {
+    QObject::connect(bar, &TQelScroller::OnChange, list,
+                     [list](QObject*, int position) { list->setTopIndex(position); });
+    QObject::connect(list->verticalScrollBar(), &QScrollBar::valueChanged, bar,
+                     [bar](int top) { bar->setPosition(top); });
+}
+
 QRect toQRect(const layout::Rect& r) {
     return {r.left, r.top, r.width, r.height};
 }
@@ -60,16 +69,14 @@ TForm1::TForm1(const fs::ProgramFolder& programFolder, skin::SkinErrorReporter& 
 
 void TForm1::prepareParts() {
     for (const auto& [list, scroller] : ListsAndScrollers) {
-        auto* box = parts_.get<TCListBox>(list);
         auto* bar = parts_.get<TQelScrollerVr>(scroller);
-        box->setFocusPolicy(Qt::StrongFocus);
+        parts_[list]->setFocusPolicy(Qt::StrongFocus);
         bar->setLargeChange(0);
         bar->setMax(0);
-        connect(bar, &TQelScroller::OnChange, box,
-                [box](QObject*, int position) { box->setTopIndex(position); });
-        // The list scrolled by the wheel or its keys: the scroller follows without reporting a user change.
-        connect(box->verticalScrollBar(), &QScrollBar::valueChanged, bar,
-                [bar](int top) { bar->setPosition(top); });
+        if (list == C::ListBox5)
+            scrollTogether(ListBox5, bar);
+        else
+            scrollTogether(parts_.get<TCListView>(list), bar);
     }
     for (TQelScrollerH* bar : {TimeSKRL, VolumeSKRL}) {
         bar->setThumbSize(38);
@@ -174,7 +181,7 @@ void TForm1::partClicked(C control, QPoint globalPosition) {
 void TForm1::applyLook(const MainWindowLook& look) {
     look_ = look;
     for (std::size_t i = 0; i < ListsAndScrollers.size(); ++i) {
-        auto* list = parts_.get<TCListBox>(ListsAndScrollers[i].first);
+        auto* list = parts_.get<QListView>(ListsAndScrollers[i].first);
         list->setFont(look.lists[i].font);
         setColors(*list, look.lists[i].color, Qt::black);
         QPalette colors = list->palette();
@@ -208,8 +215,8 @@ void TForm1::applyLayout() {
     }
     if (listHeightsChanged)
         for (const auto& [list, scroller] : ListsAndScrollers)
-            parts_.get<TQelScrollerVr>(scroller)->setMax(
-                layout::listScrollerMaximum(parts_.get<TCListBox>(list)->count(), table[list].height));
+            parts_.get<TQelScrollerVr>(scroller)->setMax(layout::listScrollerMaximum(
+                parts_.get<QListView>(list)->model()->rowCount(), table[list].height));
 }
 
 void TForm1::place(C control, const layout::Rect& r) {

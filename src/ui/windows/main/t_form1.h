@@ -7,6 +7,7 @@
 // the signals. Main thread only.
 #include "platform/fs/program_folder.h"
 #include "ui/controls/c_list_box.h"
+#include "ui/controls/c_list_view.h"
 #include "ui/controls/mega_image.h"
 #include "ui/controls/qel_scroller_h.h"
 #include "ui/controls/qel_scroller_vr.h"
@@ -151,14 +152,14 @@ public:
     QLabel* const ImgEng = parts_.get<QLabel>(C::ImgEng);
     SkinPiece* const ImgingCenter = parts_.get<SkinPiece>(C::ImgingCenter);
     SkinPiece* const ImgEngSortBy = parts_.get<SkinPiece>(C::ImgEngSortBy);
-    TCListBox* const ListBox1 = parts_.get<TCListBox>(C::ListBox1);
+    TCListView* const ListBox1 = parts_.get<TCListView>(C::ListBox1);
     TQelScrollerVr* const QelScrollerVr1 = parts_.get<TQelScrollerVr>(C::QelScrollerVr1);
-    TCListBox* const ListBox3 = parts_.get<TCListBox>(C::ListBox3);
+    TCListView* const ListBox3 = parts_.get<TCListView>(C::ListBox3);
     TQelScrollerVr* const QelScrollerVr3 = parts_.get<TQelScrollerVr>(C::QelScrollerVr3);
     SkinPiece* const ImgSongSongs = parts_.get<SkinPiece>(C::ImgSongSongs);
     SkinPiece* const ImgPolosaSong = parts_.get<SkinPiece>(C::ImgPolosaSong);
     SkinPiece* const ImgSongSortBy = parts_.get<SkinPiece>(C::ImgSongSortBy);
-    TCListBox* const ListBox4 = parts_.get<TCListBox>(C::ListBox4);
+    TCListView* const ListBox4 = parts_.get<TCListView>(C::ListBox4);
     TQelScrollerVr* const QelScrollerVr4 = parts_.get<TQelScrollerVr>(C::QelScrollerVr4);
     SkinPiece* const ImgLeftPlist = parts_.get<SkinPiece>(C::ImgLeftPlist);
     SkinPiece* const ImgCenterPlist = parts_.get<SkinPiece>(C::ImgCenterPlist);
@@ -168,7 +169,7 @@ public:
     SkinPiece* const Img2PL2 = parts_.get<SkinPiece>(C::Img2PL2);
     TCListBox* const ListBox5 = parts_.get<TCListBox>(C::ListBox5);
     TQelScrollerVr* const QelScrollerVr5 = parts_.get<TQelScrollerVr>(C::QelScrollerVr5);
-    TCListBox* const ListBox2 = parts_.get<TCListBox>(C::ListBox2);
+    TCListView* const ListBox2 = parts_.get<TCListView>(C::ListBox2);
     TQelScrollerVr* const QelScrollerVr2 = parts_.get<TQelScrollerVr>(C::QelScrollerVr2);
     TMegaImage* const ImgPlayPause = parts_.get<TMegaImage>(C::ImgPlayPause);
     TMegaImage* const ImgStop = parts_.get<TMegaImage>(C::ImgStop);

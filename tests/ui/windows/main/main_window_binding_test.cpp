@@ -1,16 +1,10 @@
 // The main window bound to the whole player on a program folder: the saved playlist shows, the play
 // button plays it into the capture sink, help opens the shipped page, and the close button saves the
 // window's layout with everything else.
-#include "core/application.h"
+#include "bound_main_window.h"
 #include "core/conf_record_codec.h"
-#include "core/design_defaults.h"
 #include "platform/bass/audio_rig.h"
-#include "platform/dispatch/task_queue.h"
-#include "playlist/playlist_fakes.h"
 #include "playlist/ppl_file.h"
-#include "support/temp_dir.h"
-#include "ui/windows/main/main_window_binding.h"
-#include "ui/windows/messages/player_messages.h"
 #include "widget_events.h"
 
 #include <gtest/gtest.h>
@@ -20,53 +14,25 @@ namespace {
 
 using namespace std::chrono_literals;
 
-class NoPower final : public shell::PowerService {
-public:
-    bool requestShutdown() override { return false; }
-};
-
 void click(QWidget& widget) {
     test::sendMouse(widget, QEvent::MouseButtonPress, {2, 2});
     test::sendMouse(widget, QEvent::MouseButtonRelease, {2, 2});
 }
 
-class MainWindowBindingTest : public ::testing::Test {
+// The saved list holds one tone, not playing.
+void savedTone(const std::filesystem::path& folder, core::TConfRecord& settings) {
+    settings.O_Run_Playlist = 1;
+    playlist::TPlist pl1;
+    playlist::TrackRow row = test::songRow(1, 2038);
+    row[library::kPathColumn] = test::engineFixture("tone_1k.mp3").string();
+    pl1.Rows.push_back(row);
+    std::filesystem::create_directories(folder / "PlayLists");
+    playlist::writePlaylistFile(folder / "PlayLists/PlayListMainPL1.ppl", pl1);
+}
+
+class MainWindowBindingTest : public ::testing::Test, public test::BoundMainWindow {
 protected:
-    MainWindowBindingTest() {
-        for (const char* shipped : {"Pictures", "Lang", "help"})
-            std::filesystem::create_directory_symlink(std::filesystem::path(KAVREL_DATA_DIR) / shipped,
-                                                      dir / shipped);
-        core::TConfRecord defaults = core::designDefaults();
-        defaults.O_Run_Playlist = 1; // the saved list, not playing
-        test::writeFile(dir / "PlSysFile/DefaultConf.pcf", core::encodeConfRecord(defaults));
-        core::saveEqualizerPreset(dir / "PlSysFile" / defaults.PresetFileName.text, core::EqualizerValues{});
-        playlist::TPlist pl1;
-        playlist::TrackRow row = test::songRow(1, 2038);
-        row[library::kPathColumn] = test::engineFixture("tone_1k.mp3").string();
-        pl1.Rows.push_back(row);
-        std::filesystem::create_directories(dir / "PlayLists");
-        playlist::writePlaylistFile(dir / "PlayLists/PlayListMainPL1.ppl", pl1);
-
-        audio::EngineOptions output;
-        output.sink = audio::SinkKind::Capture;
-        application = std::make_unique<core::Application>(
-            core::ApplicationOptions{fs::ProgramFolder(dir.path()), "", output},
-            core::ShellServices{messages, shell, power}, loop);
-        application->setQuitAction([this] { ++quits; });
-        window = std::make_unique<TForm1>(application->programFolder(), messages);
-        binding = std::make_unique<MainWindowBinding>(*window, *application, shell);
-        application->startUp([this] { binding->applySettings(); });
-    }
-
-    test::TempDir dir;
-    PlayerMessages messages;
-    test::RecordingShell shell;
-    NoPower power;
-    dispatch::TaskQueue loop;
-    int quits = 0;
-    std::unique_ptr<core::Application> application;
-    std::unique_ptr<TForm1> window;
-    std::unique_ptr<MainWindowBinding> binding;
+    MainWindowBindingTest() : BoundMainWindow(savedTone) {}
 };
 
 TEST_F(MainWindowBindingTest, ShowsTheSavedListAndPlaysItWithThePlayButton) {

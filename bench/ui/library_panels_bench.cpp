@@ -1,0 +1,171 @@
+// The library panels of the real main window bound to the whole player, on the offscreen platform, over a
+// library of 100,000 songs: a keystroke in the search line for "Song / In All Library" with "Consist of"
+// until the song list has repainted, and a press on the artist with 2,000 songs until the album and song
+// lists have repainted.
+#include "bench_library_files.h"
+#include "core/application.h"
+#include "core/conf_record_codec.h"
+#include "core/design_defaults.h"
+#include "platform/dispatch/task_queue.h"
+#include "ui/skin/skin_error_reporter.h"
+#include "ui/windows/main/main_window_binding.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+
+namespace {
+
+using namespace kavrel;
+
+class Quiet final : public core::ErrorReporter, public ui::skin::SkinErrorReporter {
+public:
+    void reportError(std::string_view) override {}
+    void reportSkinError(const QString&) override {}
+};
+
+class NoDesktop final : public shell::DesktopShell, public shell::PowerService {
+public:
+    bool openUrl(const std::string&) override { return false; }
+    bool startProgram(const std::string&) override { return false; }
+    bool openDocument(const std::string&) override { return false; }
+    bool showFileLocation(const std::string&) override { return false; }
+    bool requestShutdown() override { return false; }
+};
+
+// The player on the bench library, its window shown with the analyser off and the search as asked.
+struct Player {
+    Player() : folder(bench::writeBenchLibrary()) {
+        std::filesystem::create_directory_symlink(std::filesystem::path(KAVREL_DATA_DIR) / "Pictures",
+                                                  folder / "Pictures");
+        core::TConfRecord settings = core::designDefaults();
+        settings.AnalyserStateMinusOne = 0;
+        settings.mArtist = settings.mAlbum = settings.mAlbomInAllLibrary = settings.mStartAt = false;
+        settings.mSong = settings.mSongInAllLibrary = settings.mConsistof = true;
+        std::filesystem::create_directories(folder / "PlSysFile");
+        const std::string record = core::encodeConfRecord(settings);
+        std::ofstream(folder / "PlSysFile/DefaultConf.pcf", std::ios::binary)
+            .write(record.data(), std::streamsize(record.size()));
+        core::saveEqualizerPreset(folder / "PlSysFile" / settings.PresetFileName.text,
+                                  core::EqualizerValues{});
+
+        audio::EngineOptions output;
+        output.sink = audio::SinkKind::Null;
+        application = std::make_unique<core::Application>(
+            core::ApplicationOptions{fs::ProgramFolder(folder), "", output},
+            core::ShellServices{quiet, desktop, desktop}, loop);
+        window = std::make_unique<ui::TForm1>(application->programFolder(), quiet);
+        binding = std::make_unique<ui::MainWindowBinding>(*window, *application, desktop);
+        application->startUp([this] { binding->applySettings(languageErrors); });
+        window->show();
+        // The first search reads the all-songs table, as the first keystroke of a session does.
+        window->CmdSearch->setText(QStringLiteral("x"));
+        window->CmdSearch->clear();
+        QApplication::processEvents();
+    }
+    ~Player() {
+        binding.reset();
+        window.reset();
+        application.reset();
+        std::filesystem::remove_all(folder);
+    }
+
+    std::filesystem::path folder;
+    Quiet quiet;
+    NoDesktop desktop;
+    struct : ui::lang::LanguageErrorReporter {
+        void reportLanguageError(const QString&) override {}
+    } languageErrors;
+    dispatch::TaskQueue loop;
+    std::unique_ptr<core::Application> application;
+    std::unique_ptr<ui::TForm1> window;
+    std::unique_ptr<ui::MainWindowBinding> binding;
+};
+
+Player& player() {
+    static Player shared;
+    return shared;
+}
+
+void press(QWidget& target, int key, const QString& text) {
+    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(&target, &down);
+    QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(&target, &up);
+}
+
+// The line holds `before`; one key is typed (Backspace when `typed` is empty) and the song list repaints.
+void SearchKeystroke(benchmark::State& state, const char* before, const char* typed) {
+    Player& p = player();
+    QLineEdit& line = *p.window->CmdSearch;
+    line.setFocus();
+    const QString key = QString::fromUtf8(typed);
+    for (auto _ : state) {
+        state.PauseTiming();
+        line.setText(QString::fromUtf8(before));
+        state.ResumeTiming();
+        if (key.isEmpty())
+            press(line, Qt::Key_Backspace, QStringLiteral("\b"));
+        else
+            press(line, Qt::Key_A, key);
+        p.window->ListBox4->viewport()->repaint();
+    }
+    state.counters["shown"] = double(p.window->ListBox4->count());
+}
+BENCHMARK_CAPTURE(SearchKeystroke, a, "", "a")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SearchKeystroke, l, "", "l")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SearchKeystroke, lo, "l", "o")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SearchKeystroke, lov, "lo", "v")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SearchKeystroke, love, "lov", "e")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SearchKeystroke, backToLov, "love", "")->Unit(benchmark::kMillisecond);
+
+// The widgets' share alone: the song list takes 100,000 rows the browser made, and repaints.
+void RefillSongList(benchmark::State& state) {
+    Player& p = player();
+    ui::LibraryPanelsView& view = p.binding->libraryPanels().view();
+    std::vector<std::string> titles;
+    for (int i = 0; i < bench::kLibrarySongs; ++i)
+        titles.push_back(std::to_string(i + 1) + ". love night road " + std::to_string(i));
+    const auto shared = std::make_shared<const std::vector<std::string>>(std::move(titles));
+    for (auto _ : state) {
+        view.setItems(library::browser::Panel::Songs, shared);
+        view.setScroller(library::browser::Panel::Songs, 0, bench::kLibrarySongs);
+        p.window->ListBox4->viewport()->repaint();
+    }
+}
+BENCHMARK(RefillSongList)->Unit(benchmark::kMillisecond);
+
+// A press on "Band 1", the English panel's first artist, until the album and song lists have repainted.
+void SelectArtistWith2000Songs(benchmark::State& state) {
+    Player& p = player();
+    ui::TCListView& artists = *p.window->ListBox2;
+    const QPoint at = artists.visualRect(artists.model()->index(0, 0)).center();
+    for (auto _ : state) {
+        QMouseEvent down(QEvent::MouseButtonPress, at, artists.viewport()->mapToGlobal(at), Qt::LeftButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(artists.viewport(), &down);
+        QMouseEvent up(QEvent::MouseButtonRelease, at, artists.viewport()->mapToGlobal(at), Qt::LeftButton,
+                       Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(artists.viewport(), &up);
+        p.window->ListBox3->viewport()->repaint();
+        p.window->ListBox4->viewport()->repaint();
+    }
+    state.counters["albums"] = double(p.window->ListBox3->count());
+    state.counters["songs"] = double(p.window->ListBox4->count());
+}
+BENCHMARK(SelectArtistWith2000Songs)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
