@@ -6,6 +6,7 @@
 #include "platform/shell/qt/qt_desktop_shell.h"
 #include "platform/shell/single_instance.h"
 #include "quit_signals.h"
+#include "startup_probe.h"
 #include "ui/windows/main/main_window_binding.h"
 #include "ui/windows/main/t_form1.h"
 #include "ui/windows/messages/player_messages.h"
@@ -78,6 +79,8 @@ int main(int argc, char** argv) {
     kavrel::ui::MainWindowBinding binding(window, *application, desktop);
     application->setQuitAction([] { QApplication::quit(); });
     application->startUp([&] { binding.applySettings(messages); });
+    StartupProbe::installIfAsked(
+        window, [&](const std::string& text) { application->browser().searchTextChanged(text); });
     window.show();
     messages.startUpFinished();
     binding.startFirstRunCheck();
