@@ -9,6 +9,7 @@
 #include "platform/shell/qt/x11_hotkeys.h"
 #include "platform/shell/single_instance.h"
 #include "quit_signals.h"
+#include "startup_probe.h"
 #include "ui/controls/application_icon.h"
 #include "ui/windows/main/main_window_binding.h"
 #include "ui/windows/main/t_form1.h"
@@ -105,6 +106,8 @@ int main(int argc, char** argv) {
         binding.applySettings();
         windows.applySettings(messages);
     });
+    StartupProbe::installIfAsked(
+        window, [&](const std::string& text) { application->browser().searchTextChanged(text); });
     windows.showAtStart();
     messages.startUpFinished();
     binding.startFirstRunCheck();

@@ -1,7 +1,9 @@
 // The shuffle of a whole 100,000-song library ("100% librury") into the active list and playing its first
-// row, and the undo copy taken before every change of a list of that size. Both should stay linear.
+// row, the undo copy taken before every change of a list of that size, and sorting such a list. All should
+// stay linear or close to it.
 #include "playlist/null_playlist_view.h"
 #include "playlist/playback_control.h"
+#include "playlist/playlist_editor.h"
 #include "playlist/shuffle.h"
 
 #include <benchmark/benchmark.h>
@@ -84,6 +86,28 @@ void BM_UndoCopy(benchmark::State& run) {
     run.SetComplexityN(run.range(0));
 }
 BENCHMARK(BM_UndoCopy)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity();
+
+// "By Artist" over a list where every artist has a hundred rows (the equal keys the exchange order has to
+// place), the undo copy and the refill of the view included.
+void BM_SortByArtist(benchmark::State& run) {
+    const BenchLibrary library(0);
+    Player player;
+    PlaylistEditor editor(player.control, library);
+    std::vector<TrackRow> unsorted(1);
+    for (int i = 1; i <= run.range(0); ++i) {
+        unsorted.push_back(benchRow(i));
+        unsorted.back()[0] = "Artist " + std::to_string(i * 7919 % (run.range(0) / 100));
+    }
+    for (auto _ : run) {
+        run.PauseTiming();
+        player.state.list().Rows = unsorted;
+        player.state.list().CurrentIndex = 1;
+        run.ResumeTiming();
+        editor.Sort(SortColumn::Artist);
+    }
+    run.SetComplexityN(run.range(0));
+}
+BENCHMARK(BM_SortByArtist)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity();
 
 } // namespace
 } // namespace kavrel::playlist

@@ -58,7 +58,9 @@ void parseArtistList(std::string_view bytes, TrackTable& artists) {
 }
 
 void parseSongLines(std::string_view bytes, TrackTable& songs) {
-    for (const std::string_view line : text::splitLines(bytes)) {
+    const std::vector<std::string_view> lines = text::splitLines(bytes);
+    songs.reserve(songs.Count() + static_cast<int>(lines.size()));
+    for (const std::string_view line : lines) {
         SongColumns columns = splitSongLine(text::decodeLegacyText(line));
         TrackRow& row = songs.append();
         std::move(columns.begin(), columns.end(), row.begin());

@@ -24,6 +24,8 @@ public:
     TrackRow& operator[](int row) { return rows_.at(static_cast<std::size_t>(row)); }
 
     TrackRow& append() { return rows_.emplace_back(); }
+    // Room for `rows` rows in all, so that reading a large file grows the table once.
+    void reserve(int rows) { rows_.reserve(static_cast<std::size_t>(rows) + 1); }
     void clear() { rows_.resize(1); }
 
 private:

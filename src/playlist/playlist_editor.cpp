@@ -1,8 +1,10 @@
 #include "playlist/playlist_editor.h"
 
-#include "platform/text/collation.h"
+#include "library/exchange_order.h"
 
 #include <algorithm>
+#include <string_view>
+#include <vector>
 
 namespace kavrel::playlist {
 
@@ -162,22 +164,17 @@ void PlaylistEditor::deleteRow(std::int32_t row) {
 
 void PlaylistEditor::Sort(SortColumn column) {
     startEdit(kUndoEdit, 1, 1);
+    TMasPLayList& sorting = list();
     const std::size_t key = sortColumnIndex(column);
-    auto& rows = list().Rows;
-    std::int32_t& current = list().CurrentIndex;
-    const std::int32_t n = list().Count();
-    // Equal neighbours are exchanged too, which decides the order of equal texts; kept as users know it.
-    for (std::int32_t pass = 1; pass < n; ++pass) {
-        for (std::int32_t i = 1; i <= n - pass; ++i) {
-            if (text::compareOrdinal(rows[i][key], rows[i + 1][key]) < 0)
-                continue;
-            std::swap(rows[i], rows[i + 1]);
-            if (current == i)
-                current = i + 1;
-            else if (current == i + 1)
-                current = i;
-        }
-    }
+    std::vector<std::string_view> keys;
+    keys.reserve(static_cast<std::size_t>(sorting.Count()));
+    for (std::int32_t row = 1; row <= sorting.Count(); ++row)
+        keys.push_back(sorting.row(row)[key]);
+    const std::vector<int> order = library::exchangeOrder(keys);
+    // The current index follows its track.
+    if (const auto found = std::find(order.begin(), order.end(), sorting.CurrentIndex); found != order.end())
+        sorting.CurrentIndex = static_cast<std::int32_t>(found - order.begin()) + 1;
+    library::arrangeInOrder(order, [&](int row) -> TrackRow& { return sorting.row(row); });
     control_.display().showAllRows(list());
     finishEdit();
 }

@@ -1,29 +1,32 @@
 #pragma once
-// The panels' row order: an exchange sort that also swaps rows with equal keys. That swap decides where
-// rows with equal keys end up, so any faster sort must reproduce it exactly.
+// The panels' row order: the exchange sort of library/exchange_order.h over table rows.
+#include <cstddef>
 #include <functional>
 #include <vector>
 
+#include "library/exchange_order.h"
 #include "library/library_tables.h"
 
 namespace kavrel::library::browser {
 
-// <0, 0 or >0 as for the keys of two rows.
-using RowCompare = std::function<int(const TrackRow&, const TrackRow&)>;
+// What rows are ordered by: one column, as bytes or as a whole number (text that is not a clean number
+// counts as 0).
+struct RowKey {
+    std::size_t column = 0;
+    bool number = false;
+};
 
-// Compares rows by their 1-based numbers.
-using IndexCompare = std::function<int(int, int)>;
+inline RowKey byColumnText(std::size_t column) {
+    return {column, false};
+}
+inline RowKey byColumnNumber(std::size_t column) {
+    return {column, true};
+}
 
-// The 1-based rows 1..count in the order the exchange sort leaves them.
-std::vector<int> exchangeOrder(int count, const IndexCompare& compare);
+// The 1-based rows 1..count in the exchange sort's order; `row(i)` is row i.
+std::vector<int> exchangeOrderOfRows(int count, const std::function<const TrackRow&(int)>& row, RowKey key);
 
-// Orders rows 1..Count() as the pass-by-pass exchange sort (rows j and j + 1 exchanged when key(j) >=
-// key(j + 1)) does, in O(n log n) when all keys differ.
-void exchangeSort(TrackTable& table, const RowCompare& compare);
-
-// Byte order of one column.
-RowCompare byColumnText(std::size_t column);
-// A column as a whole number (text that is not a clean number counts as 0).
-RowCompare byColumnNumber(std::size_t column);
+// Orders rows 1..Count() as the exchange sort does.
+void exchangeSort(TrackTable& table, RowKey key);
 
 } // namespace kavrel::library::browser

@@ -2,14 +2,10 @@
 
 namespace kavrel::library::browser {
 
-void FoundSongs::sort(const RowCompare& compare) {
-    const std::vector<int> order =
-        exchangeOrder(Count(), [&](int a, int b) { return compare((*this)[a], (*this)[b]); });
-    std::vector<int> sorted;
-    sorted.reserve(order.size());
-    for (const int row : order)
-        sorted.push_back(rows_[static_cast<std::size_t>(row - 1)]);
-    rows_ = std::move(sorted);
+void FoundSongs::sort(RowKey key) {
+    const std::vector<int> order = exchangeOrderOfRows(
+        Count(), [&](int row) -> const TrackRow& { return (*this)[row]; }, key);
+    arrangeInOrder(order, [&](int row) -> int& { return rows_[static_cast<std::size_t>(row - 1)]; });
 }
 
 } // namespace kavrel::library::browser

@@ -20,7 +20,7 @@ public:
     const TrackRow& operator[](int row) const {
         return (*source_)[rows_.at(static_cast<std::size_t>(row - 1))];
     }
-    void sort(const RowCompare& compare);
+    void sort(RowKey key);
 
 private:
     std::shared_ptr<const TrackTable> source_;

@@ -311,17 +311,17 @@ void LibraryBrowser::orderSongsByNumber(bool byNumber) {
         return;
     conf_.mByNomSong = byNumber;
     conf_.mByAZsong = !byNumber;
-    const RowCompare compare = byNumber ? byColumnNumber(kTrackColumn) : byColumnText(kTitleColumn);
+    const RowKey key = byNumber ? byColumnNumber(kTrackColumn) : byColumnText(kTitleColumn);
     switch (songSource_) {
     case SongPanelSource::AlbumSongs:
-        exchangeSort(albumSongs_, compare);
+        exchangeSort(albumSongs_, key);
         break;
     case SongPanelSource::Found:
-        foundSongs_.sort(compare);
+        foundSongs_.sort(key);
         break;
     case SongPanelSource::Songs:
         songs();
-        exchangeSort(songs_, compare);
+        exchangeSort(songs_, key);
         break;
     }
     showSongs(songSource_, songsNumbered_);

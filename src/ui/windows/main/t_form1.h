@@ -66,9 +66,9 @@ public:
     // The visible playlist tab picture (0 PL1, 1 CD, 2 PL2).
     void showTab(int tab);
 
-    // Drag-over of a resize piece at a screen position, as the pointer delivers it; public for the
-    // benchmark and the tests, which drive it without a pointer.
-    void resizeStep(layout::ResizePiece piece, QPoint globalPosition);
+    // Drag-over of a resize piece at a screen position, as the pointer delivers it; false when the
+    // layout did not change. Public for the benchmark and the tests, which drive it without a pointer.
+    bool resizeStep(layout::ResizePiece piece, QPoint globalPosition);
     // The piece was dropped: its next drag starts afresh and a shown analyser takes the new size.
     void resizeFinished(layout::ResizePiece piece);
 
@@ -82,6 +82,9 @@ signals:
     void volumeChanged(int volume);
     // The layout changed size (a resize step, full screen, an artist mode).
     void layoutChanged();
+    // The window handed its move to the window system: a press on the frame or the title, or a click on
+    // the corner.
+    void systemMoveRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -107,6 +110,7 @@ private:
     MainWindowLook look_;
     ArtistColumns artistColumns_ = ArtistColumns::RussianLeftEnglishRight;
     std::optional<layout::ResizePiece> resizing_;
+    bool resizedSincePress_ = false;
     QObject* pressedPart_ = nullptr;
     fs::ProgramFolder programFolder_;
     skin::SkinErrorReporter* skinErrors_;

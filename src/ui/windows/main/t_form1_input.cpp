@@ -7,11 +7,12 @@
 
 namespace kavrel::ui {
 
-void TForm1::resizeStep(layout::ResizePiece piece, QPoint globalPosition) {
-    if (layout_.dragTo(piece, {globalPosition.x(), globalPosition.y()})) {
-        applyLayout();
-        emit layoutChanged();
-    }
+bool TForm1::resizeStep(layout::ResizePiece piece, QPoint globalPosition) {
+    if (!layout_.dragTo(piece, {globalPosition.x(), globalPosition.y()}))
+        return false;
+    applyLayout();
+    emit layoutChanged();
+    return true;
 }
 
 void TForm1::resizeFinished(layout::ResizePiece piece) {
@@ -22,6 +23,7 @@ void TForm1::resizeFinished(layout::ResizePiece piece) {
 }
 
 void TForm1::startSystemMove() {
+    emit systemMoveRequested();
     if (QWindow* window = windowHandle())
         window->startSystemMove();
 }
@@ -61,6 +63,7 @@ bool TForm1::routeResizePiece(layout::ResizePiece piece, QEvent* event) {
         if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
             return false;
         resizing_ = piece;
+        resizedSincePress_ = false;
         if (commandLineFollows) {
             CmdSearch->show();
             CmdSearch->raise();
@@ -69,17 +72,23 @@ bool TForm1::routeResizePiece(layout::ResizePiece piece, QEvent* event) {
     case QEvent::MouseMove: {
         auto* move = static_cast<QMouseEvent*>(event);
         if (resizing_ == piece && (move->buttons() & Qt::LeftButton))
-            resizeStep(piece, move->globalPosition().toPoint());
+            resizedSincePress_ |= resizeStep(piece, move->globalPosition().toPoint());
         else
             layout_.forgetPointer(piece);
         return true;
     }
-    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonRelease: {
         if (resizing_ != piece)
             return false;
         resizing_.reset();
         resizeFinished(piece);
+        // A click on the corner that resized nothing moves the window instead.
+        const auto* release = static_cast<QMouseEvent*>(event);
+        if (piece == layout::ResizePiece::Corner && !resizedSincePress_ &&
+            ImgNizPravo->rect().contains(release->position().toPoint()))
+            startSystemMove();
         return true;
+    }
     default:
         return false;
     }

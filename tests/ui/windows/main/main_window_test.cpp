@@ -11,6 +11,8 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace kavrel::ui {
 namespace {
 
@@ -104,6 +106,33 @@ TEST(MainWindow, DraggingTheRightEdgeResizesThroughTheModel) {
     test::sendMouse(*window.imgRigthLine, QEvent::MouseButtonRelease, {5, 100});
     EXPECT_EQ(window.width(), 692 + 40);
     expectWindowMatchesModel(window);
+}
+
+TEST(MainWindow, AClickOnTheCornerMovesTheWindowAndADragResizesIt) {
+    struct Case {
+        const char* name;
+        std::vector<QPoint> drags; // in the corner's coordinates at each step
+        QPoint release;
+        bool moves;
+        QSize size;
+    };
+    const std::vector<Case> cases = {
+        {"a click", {}, {200, 30}, true, {692, 513}},
+        {"a press with a still pointer", {{200, 30}, {200, 30}}, {200, 30}, true, {692, 513}},
+        {"a drag", {{200, 30}, {230, 50}}, {200, 30}, false, {722, 533}},
+        {"a press released off the corner", {}, {-20, 30}, false, {692, 513}},
+    };
+    for (const Case& c : cases) {
+        MainWindowFixture f;
+        TForm1& window = *f.window;
+        QSignalSpy moves(&window, &TForm1::systemMoveRequested);
+        test::sendMouse(*window.ImgNizPravo, QEvent::MouseButtonPress, {200, 30});
+        for (const QPoint& drag : c.drags)
+            test::sendDrag(*window.ImgNizPravo, drag);
+        test::sendMouse(*window.ImgNizPravo, QEvent::MouseButtonRelease, c.release);
+        EXPECT_EQ(moves.count(), c.moves ? 1 : 0) << c.name;
+        EXPECT_EQ(window.size(), c.size) << c.name;
+    }
 }
 
 TEST(MainWindow, IncorporatedArtistsHideTheRightColumn) {
