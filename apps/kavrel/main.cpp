@@ -9,6 +9,7 @@
 #include "ui/windows/main/main_window_binding.h"
 #include "ui/windows/main/t_form1.h"
 #include "ui/windows/messages/player_messages.h"
+#include "ui/windows/preferences/preferences_binding.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -76,6 +77,10 @@ int main(int argc, char** argv) {
 
     kavrel::ui::TForm1 window(application->programFolder(), messages);
     kavrel::ui::MainWindowBinding binding(window, *application, desktop);
+    kavrel::ui::preferences::QtPreferencesDialogs preferenceDialogs;
+    kavrel::ui::preferences::PreferencesBinding preferences(window, *application, preferenceDialogs, messages,
+                                                            messages);
+    binding.setLanguageApplier([&preferences](int language) { preferences.applyLanguage(language); });
     application->setQuitAction([] { QApplication::quit(); });
     application->startUp([&] { binding.applySettings(messages); });
     window.show();

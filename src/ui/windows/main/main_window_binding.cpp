@@ -3,7 +3,6 @@
 #include "ui/layout/saved_layout_record.h"
 
 #include <QEvent>
-#include <QMessageBox>
 
 namespace kavrel::ui {
 
@@ -76,18 +75,18 @@ void MainWindowBinding::applySettings(lang::LanguageErrorReporter& languageError
     window_.restoreLayout(layout::savedLayoutOf(settings), layout::StartSize(settings.O_Run_Size),
                           layout::StartPosition(settings.O_Run_Position));
     window_.setAnalyserOn(settings.AnalyserStateMinusOne == 1);
-    lang::applyLanguage(application_.programFolder(), settings.GLanguage, {.main = &window_}, languageErrors);
+    if (languageApplier_)
+        languageApplier_(settings.GLanguage);
+    else
+        lang::applyLanguage(application_.programFolder(), settings.GLanguage, {.main = &window_}, languageErrors);
     storeLayout();
 }
 
 void MainWindowBinding::startFirstRunCheck() { Timer4.start(); }
 
 void MainWindowBinding::firstRunCheck() {
-    if (!application_.firstRun())
-        return;
-    QMessageBox::information(&window_, QStringLiteral("Kavrel"),
-                             QStringLiteral("No music library has been built yet. Press the library button "
-                                            "in the lower right corner to build one from your music folders."));
+    if (application_.firstRun() && firstRunAction_)
+        firstRunAction_();
 }
 
 void MainWindowBinding::showTab(playlist::Tab tab) { window_.showTab(static_cast<int>(tab)); }

@@ -12,6 +12,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
+
 namespace kavrel::ui {
 
 class MainWindowBinding final : public QObject, private playlist::TabView {
@@ -23,9 +25,12 @@ public:
     // Start-up, once the configuration is read and before the playlists are restored: the lists' look,
     // the artist columns, the saved layout and place, the analyser and the language.
     void applySettings(lang::LanguageErrorReporter& languageErrors);
-    // A second after start: the first-run check; with no library built yet the user is told how to build
-    // one.
+    // A second after start: the first-run check; with no library built yet the first-run action runs (the
+    // welcome window).
     void startFirstRunCheck();
+    void setFirstRunAction(std::function<void()> action) { firstRunAction_ = std::move(action); }
+    // Applies a language's files to every window, at start-up as later; without one, the main window's only.
+    void setLanguageApplier(std::function<void(int)> applier) { languageApplier_ = std::move(applier); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -42,6 +47,8 @@ private:
     MainWindowPlaylistView playlistView_;
     MasterEngineAnalyser analyser_;
     QTimer Timer4;
+    std::function<void()> firstRunAction_;
+    std::function<void(int)> languageApplier_;
 };
 
 // The window's look from the settings: the five list fonts and colours and the playing row's colour.
