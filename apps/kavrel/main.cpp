@@ -10,6 +10,7 @@
 #include "ui/windows/main/t_form1.h"
 #include "ui/windows/messages/player_messages.h"
 #include "ui/windows/preferences/preferences_binding.h"
+#include "ui/windows/welcome/welcome_binding.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -81,6 +82,15 @@ int main(int argc, char** argv) {
     kavrel::ui::preferences::PreferencesBinding preferences(window, *application, preferenceDialogs, messages,
                                                             messages);
     binding.setLanguageApplier([&preferences](int language) { preferences.applyLanguage(language); });
+    kavrel::tools::GioLauncherTrust launcherTrust;
+    kavrel::ui::TWelcome welcome(application->programFolder(), messages);
+    kavrel::ui::WelcomeBinding firstRun(
+        welcome, kavrel::ui::playerWelcomeActions(preferences.window(), desktop, application->programFolder(), window),
+        {{QCoreApplication::applicationFilePath().toStdString(), application->programFolder().root().string()},
+         kavrel::tools::XdgEnvironment::fromProcess(),
+         launcherTrust},
+        messages);
+    binding.setFirstRunAction([&firstRun] { firstRun.run(); });
     application->setQuitAction([] { QApplication::quit(); });
     application->startUp([&] { binding.applySettings(messages); });
     window.show();

@@ -16,12 +16,15 @@
 #include "ui/windows/main/main_window_fixture.h"
 #include "ui/windows/messages/player_messages.h"
 #include "ui/windows/preferences/preferences_binding.h"
+#include "ui/windows/welcome/welcome_binding.h"
 
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace kavrel::ui::preferences {
@@ -234,6 +237,67 @@ TEST_F(PreferencesBindingTest, WhatTheUserChangesIsInConfPcfAfterAQuitAndBackAft
     EXPECT_EQ(control<QLineEdit>(dialog(), "S_Eng_A").text(), "30");
     EXPECT_TRUE(control<QRadioButton>(dialog(), "Albom_OnDb_A").isChecked());
     EXPECT_EQ(window().ListBox5->palette().color(QPalette::Text), QColor(1, 2, 3));
+}
+
+struct NoTrust final : tools::LauncherTrust {
+    void trust(const std::string&) override {}
+};
+
+// A second after start, with no library built, the welcome window; Enter finishes it through the
+// preferences and ends in the build window (the library button's click).
+TEST_F(PreferencesBindingTest, AFirstRunShowsTheWelcomeWindowAfterASecondAndFinishingEndsInTheBuildWindow) {
+    test::TempDir home;
+    NoTrust trust;
+    TWelcome welcome(application().programFolder(), messages);
+    WelcomeBinding firstRun(
+        welcome, playerWelcomeActions(dialog(), shell, application().programFolder(), window()),
+        {{"/opt/kavrel/kavrel", dir.path().string()},
+         {home.path().string(), (home / ".config").string(), (home / ".share").string(), ""},
+         trust},
+        messages);
+    player->binding->setFirstRunAction([&firstRun] { firstRun.run(); });
+    int builds = 0;
+    QObject::connect(&window(), &TForm1::clicked, [&builds](layout::Control control, QPoint) {
+        builds += control == layout::Control::ImgLibrary ? 1 : 0;
+    });
+    welcome.Rus->setChecked(true);
+    welcome.Classic->setChecked(true);
+    welcome.Deckt->setChecked(false);
+
+    QElapsedTimer clock;
+    qint64 shownAfter = -1;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (welcome.isVisible() && shownAfter < 0) {
+            shownAfter = clock.elapsed();
+            QTest::keyClick(&welcome, Qt::Key_Return);
+        }
+    });
+    watch.start(10);
+    clock.start();
+    player->binding->startFirstRunCheck();
+    ASSERT_TRUE(QTest::qWaitFor([&builds] { return builds == 1; }, 5000));
+    EXPECT_GE(shownAfter, 950);
+    EXPECT_LT(shownAfter, 3000);
+    EXPECT_EQ(application().settings().GLanguage, 0);
+    EXPECT_EQ(application().settings().Art_Pnl_Distribution, 1);
+    EXPECT_FALSE(application().settings().O_Run_ScanAndClearLibrury);
+    EXPECT_FALSE(window().ListBox2->isVisibleTo(&window())) << "one artist column at once";
+    EXPECT_EQ(window().ImgPref->toolTip().toStdString(),
+              lang::readLanguageFile(dir / "Lang/russian/main.plf").line(72));
+    EXPECT_NE(
+        std::find(shell.calls.begin(), shell.calls.end(), "document " + (dir / "help/help.htm").string()),
+        shell.calls.end());
+    EXPECT_TRUE(std::filesystem::exists(home / ".share/applications/kavrel.desktop"));
+}
+
+TEST_F(PreferencesBindingTest, NoWelcomeOnceALibraryHasBeenBuilt) {
+    test::writeFile(dir / "Library/LB2/path.pan", "/music\r\n");
+    bool welcomed = false;
+    player->binding->setFirstRunAction([&welcomed] { welcomed = true; });
+    player->binding->startFirstRunCheck();
+    QTest::qWait(1300);
+    EXPECT_FALSE(welcomed);
 }
 
 } // namespace
