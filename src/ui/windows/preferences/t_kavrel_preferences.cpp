@@ -19,7 +19,7 @@ namespace kavrel::ui::preferences {
 
 namespace {
 
-constexpr QSize kWindowSize{660, 500};
+constexpr QSize kWindowSize{800, 620};
 constexpr int kTreeWidth = 150;
 
 QString qText(const std::string& text) {

@@ -71,7 +71,7 @@ private:
     QWidget* quickPlayPage();
     QWidget* shufflePage();
     QWidget* aboutPage(skin::SkinErrorReporter& skinErrors);
-    QGroupBox* enginePaths(QWidget* parent);
+    QWidget* enginePaths(QWidget* parent);
     QGroupBox* listPanel(QWidget* parent, const ListControls& names);
     QGroupBox* playlistPanel(QWidget* parent);
     QWidget* fontRow(QWidget* parent, const char* box, const char* button, const char* label,

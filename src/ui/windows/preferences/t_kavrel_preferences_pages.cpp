@@ -84,9 +84,8 @@ QWidget* TKavrelPreferences::generalPage() {
     return general;
 }
 
-QGroupBox* TKavrelPreferences::enginePaths(QWidget* parent) {
-    auto* paths = new QGroupBox(parent);
-    paths->setFlat(true);
+QWidget* TKavrelPreferences::enginePaths(QWidget* parent) {
+    auto* paths = new QWidget(parent);
     auto* column = new QVBoxLayout(paths);
     column->setContentsMargins(0, 0, 0, 0);
     auto* apollo = named(new QGroupBox(QStringLiteral("Path to Apollo"), paths), "GroupBox38");

@@ -50,10 +50,8 @@ TWelcome::TWelcome(const fs::ProgramFolder& programFolder, skin::SkinErrorReport
     Image3->move(4, 504);
     Special->setChecked(true);
     Eng->setChecked(true);
-    for (QCheckBox* box : {Deckt, Qlanch, Start}) {
+    for (QCheckBox* box : {Deckt, Qlanch, Start})
         box->setChecked(true);
-        setColors(*box, palette::text, palette::frame);
-    }
     Deckt->setToolTip(QStringLiteral("A launcher on the desktop"));
     Qlanch->setToolTip(QStringLiteral("This desktop has no quick-launch bar: nothing is made for it"));
     Start->setToolTip(QStringLiteral("A launcher in the applications menu"));
