@@ -9,6 +9,7 @@ namespace kavrel::core {
 namespace {
 
 constexpr double kMaxPercent = 100.0;
+constexpr std::int64_t kNightVolumeMax = 100;
 
 int clampUpDown(std::int64_t position) {
     return static_cast<int>(std::clamp<std::int64_t>(position, 0, kShareUpDownMax));
@@ -49,6 +50,11 @@ std::string sharePercentText(int upDown) {
     if (position % 10 != 0)
         text += "." + std::to_string(position % 10);
     return text;
+}
+
+std::string stepNightVolume(std::string_view text, int direction) {
+    const std::int64_t volume = text::roundHalfEven(text::parseLenientNumber(text).value_or(0.0));
+    return std::to_string(std::clamp<std::int64_t>(volume + (direction > 0 ? 1 : -1), 0, kNightVolumeMax));
 }
 
 } // namespace kavrel::core

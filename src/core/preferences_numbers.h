@@ -38,4 +38,8 @@ int shareUpDownOf(std::string_view text);
 // The percentage an up-down position stands for, as the edit shows it: 10 -> "1", 5 -> "0.5".
 std::string sharePercentText(int upDown);
 
+// One up-down click on the night-mode volume, a whole percentage within 0..100: the text as it reads
+// (rounded, halves to even; 0 when it holds no number), one up or down.
+std::string stepNightVolume(std::string_view text, int direction);
+
 } // namespace kavrel::core

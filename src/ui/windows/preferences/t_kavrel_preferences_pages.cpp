@@ -25,7 +25,6 @@ namespace kavrel::ui::preferences {
 namespace {
 
 constexpr const char* kEngines[] = {engine::kEngineBass, engine::kEngineFmod, engine::kEngineApollo};
-constexpr int kNightVolumeMax = 100;
 
 template <class Widget> Widget* named(Widget* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
@@ -181,14 +180,10 @@ QWidget* TKavrelPreferences::loadPleerPage() {
     QLineEdit* night =
         numberEdit(volume, "O_Run_NM_Vol", QStringLiteral("Night mode volume"),
                    [](core::TConfRecord& r) -> core::ShortString<10>& { return r.O_Run_NM_Vol; });
-    auto* nightUpDown = named(new TUpDown(volume, 0, kNightVolumeMax), "O_Run_NM_Vol_UD");
-    connect(nightUpDown, &TUpDown::stepped, this, [this, night, nightUpDown](int direction) {
-        nightUpDown->setPosition(core::shareUpDownOf(settings_.O_Run_NM_Vol.text) / 10 + direction);
-        settings_.O_Run_NM_Vol.text = std::to_string(nightUpDown->Position());
+    auto* nightUpDown = named(new TUpDown(volume, 0, 100), "O_Run_NM_Vol_UD");
+    connect(nightUpDown, &TUpDown::stepped, this, [this, night](int direction) {
+        settings_.O_Run_NM_Vol.text = core::stepNightVolume(settings_.O_Run_NM_Vol.text, direction);
         night->setText(qText(settings_.O_Run_NM_Vol.text));
-    });
-    readers_.push_back([this, nightUpDown] {
-        nightUpDown->setPosition(core::shareUpDownOf(settings_.O_Run_NM_Vol.text) / 10);
     });
     nightRow->addWidget(night);
     nightRow->addWidget(nightUpDown);

@@ -22,6 +22,8 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace kavrel::ui::preferences {
 namespace {
 
@@ -177,6 +179,20 @@ TEST_F(PreferencesWindowTest, ShareEditsCapFilterStepAndFollowTheShownPage) {
     window.hide();
     window.open(PreferencesPage::Shuffle);
     EXPECT_EQ(control<TUpDown>(window, "UpDown3").Position(), 125) << "read leniently when the page shows";
+}
+
+TEST_F(PreferencesWindowTest, TheNightModeUpDownStepsTheVolumeWithinItsRange) {
+    const std::tuple<const char*, int, const char*> cases[] = {
+        {"35", +1, "36"}, {"35", -1, "34"}, {"0", -1, "0"}, {"100", +1, "100"}, {"12,5", +1, "13"}, {"", +1, "1"}};
+    for (const auto& [stored, direction, shown] : cases) {
+        settings.O_Run_NM_Vol.text = stored;
+        window.hide();
+        window.open(PreferencesPage::LoadPleer);
+        auto& upDown = control<TUpDown>(window, "O_Run_NM_Vol_UD");
+        (direction > 0 ? upDown.upButton() : upDown.downButton())->click();
+        EXPECT_EQ(control<QLineEdit>(window, "O_Run_NM_Vol").text(), shown) << stored << " " << direction;
+        EXPECT_EQ(settings.O_Run_NM_Vol.text, shown);
+    }
 }
 
 TEST_F(PreferencesWindowTest, AnEditWithoutANumberSaysWhichAndKeepsItsValue) {
