@@ -16,6 +16,8 @@
 #include "ui/windows/messages/player_messages.h"
 #include "ui/windows/player/player_windows.h"
 #include "ui/windows/shell/shell_binding.h"
+#include "ui/windows/preferences/preferences_binding.h"
+#include "ui/windows/welcome/welcome_binding.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -95,6 +97,22 @@ int main(int argc, char** argv) {
     shellBinding.attachMini(windows);
     windows.setMiniToTray([&shellBinding] { shellBinding.miniToTray(); });
     windows.languageWindows().libraryBuild = &binding.libraryBuildWindow().window();
+    kavrel::ui::preferences::QtPreferencesDialogs preferenceDialogs;
+    kavrel::ui::preferences::PreferencesBinding preferences(window, *application, preferenceDialogs, messages,
+                                                            messages);
+    windows.languageWindows().preferences = &preferences.window();
+    preferences.setLanguageApplier([&](int language) { windows.applyLanguage(language, messages); });
+    binding.playlistPanel().setPreferencesOpener(
+        [&preferences] { preferences.open(kavrel::ui::preferences::PreferencesPage::Shuffle); });
+    kavrel::tools::GioLauncherTrust launcherTrust;
+    kavrel::ui::TWelcome welcome(application->programFolder(), messages);
+    kavrel::ui::WelcomeBinding firstRun(
+        welcome, kavrel::ui::playerWelcomeActions(preferences.window(), desktop, application->programFolder(), window),
+        {{QCoreApplication::applicationFilePath().toStdString(), application->programFolder().root().string()},
+         kavrel::tools::XdgEnvironment::fromProcess(),
+         launcherTrust},
+        messages);
+    binding.setFirstRunAction([&firstRun] { firstRun.run(); });
     application->setQuitAction([] { QApplication::quit(); });
     // Raise: out of the tray if parked there, else the visible one of the main window and the mini player.
     DesktopBinding desktopBinding(*application, instance, dispatcher, messages, [&] {

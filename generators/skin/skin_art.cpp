@@ -134,6 +134,19 @@ const Table& recipes() {
         t["art_alb_song_pls/art.jpg"] = [](QSize s) { return columnHeader(s, "ARTISTS"); };
         t["art_alb_song_pls/rus_art.jpg"] = [](QSize s) { return columnHeader(s, "RUSSIAN"); };
         t["art_alb_song_pls/eng_art.jpg"] = [](QSize s) { return columnHeader(s, "ENGLISH"); };
+        t["Welcome/Welcome.jpg"] = welcomeBackground;
+        const State states[] = {State::Normal, State::Over, State::Pressed};
+        for (int i = 0; i < 3; ++i) {
+            const State state = states[i];
+            const std::string n = std::to_string(i + 1);
+            t["Welcome/Finish" + n + ".jpg"] = [state](QSize s) {
+                return textButton(s, "FINISH", state, state == State::Pressed);
+            };
+            t["Welcome/Skip" + n + ".jpg"] = [state](QSize s) {
+                return textButton(s, "SKIP", state, state == State::Pressed);
+            };
+        }
+        t["Welcome/About.jpg"] = button(Face::Circle, glyphPlay, State::Normal, true);
         return t;
     }();
     return table;
@@ -164,6 +177,7 @@ std::vector<SkinPicture> skinPictures() {
     for (std::string_view header :
          {ui::skin::ArtistHeaderIncorporated, ui::skin::ArtistHeaderRussian, ui::skin::ArtistHeaderEnglish})
         add(skinRelative(header).substr(folder.size()), ui::skin::ArtistHeaderSize);
+    add(skinRelative(ui::skin::AboutPicture).substr(folder.size()), ui::skin::AboutPictureSize);
     return pictures;
 }
 

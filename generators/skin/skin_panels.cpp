@@ -32,11 +32,12 @@ void well(QPainter& p, const QRectF& r) {
     p.drawRoundedRect(r, 3, 3);
 }
 
+// `flags` are alignment and text flags together (word wrap).
 void write(QPainter& p, const QRectF& r, const QString& text, int pixelSize, const QColor& color,
-           Qt::Alignment alignment = Qt::AlignCenter) {
+           int flags = Qt::AlignCenter) {
     p.setFont(skinFont(pixelSize));
     p.setPen(color);
-    p.drawText(r, alignment, text);
+    p.drawText(r, flags, text);
 }
 
 } // namespace
@@ -141,6 +142,46 @@ QImage columnHeader(QSize size, const char* text) {
     return renderSmooth(size, [&](QPainter& p, const QRectF& r) {
         write(p, r.adjusted(0, -1, 0, -1), text, 8, palette::text);
         p.fillRect(QRectF(4, r.bottom() - 1.5, r.width() - 8, 1), palette::accentDeep);
+    });
+}
+
+QImage welcomeBackground(QSize size) {
+    // The window lays its controls over this picture: the language strip at (108, 114), the layout strip
+    // at (134, 270), the shortcut boxes on y 478, finish at (404, 502) and skip at (4, 504).
+    return renderSmooth(size, [&](QPainter& p, const QRectF& r) {
+        panel(p, r.adjusted(0.5, 0.5, -0.5, -0.5), 8);
+        write(p, QRectF(0, 22, r.width(), 34), "KAVREL", 30, palette::accent);
+        write(p, QRectF(0, 58, r.width(), 16), "Welcome! A few choices, then your music.", 10, palette::text);
+        const auto heading = [&](double y, const char* text) {
+            write(p, QRectF(24, y, r.width() - 48, 14), text, 10, palette::text,
+                  Qt::AlignLeft | Qt::AlignVCenter);
+            p.fillRect(QRectF(24, y + 16, r.width() - 48, 1), palette::accentDeep);
+        };
+        const auto note = [&](double y, const char* text) {
+            write(p, QRectF(24, y, r.width() - 48, 30), text, 8, palette::glyph.darker(115),
+                  int(Qt::AlignHCenter | Qt::AlignTop) | Qt::TextWordWrap);
+        };
+        heading(88, "1. Language of the player");
+        note(140, "Menus, hints and windows speak this language. You can change it later in Preferences.");
+        heading(180, "2. Artist columns");
+        // Two small column sketches: one artist list, or Russian and English artists side by side.
+        const auto column = [&](double left, double width, const char* label) {
+            well(p, QRectF(left, 206, width, 54));
+            for (int row = 0; row < 4; ++row)
+                p.fillRect(QRectF(left + 5, 214 + row * 11, width - 10, 4), palette::faceTop);
+            write(p, QRectF(left, 206, width, 12), label, 6, palette::accent);
+        };
+        column(120, 70, "ARTISTS");
+        column(258, 36, "RUS");
+        column(298, 36, "ENG");
+        note(300, "Classic: one column with every artist. Special: Russian and English artists in two "
+                  "columns of their own.");
+        heading(340, "3. Your music");
+        note(366, "After these choices the player opens its help page and the library window: point it at "
+                  "your music folders and it builds your library.");
+        heading(450, "4. Shortcuts to the player");
+        p.fillRect(QRectF(0, 498, r.width(), 1), palette::edge);
+        write(p, QRectF(70, 503, 320, 14), "Enter finishes, Esc skips", 8, palette::glyph.darker(130));
     });
 }
 

@@ -23,5 +23,6 @@ QImage textButton(QSize size, const char* text, State state, bool lit);
 QImage equalizerBackground(QSize size);
 QImage miniPlaylistBackground(QSize size);
 QImage columnHeader(QSize size, const char* text);
+QImage welcomeBackground(QSize size);
 
 } // namespace kavrel::skin_art

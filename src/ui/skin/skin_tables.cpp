@@ -175,8 +175,25 @@ const SkinSet& equalizerSkin() {
     return set;
 }
 
+const SkinSet& welcomeSkin() {
+    static const SkinSet set{
+        "TWelcome",
+        {
+            {"Image1", {{0, "\\Welcome\\Welcome.jpg"}}, {451, 568}, ""},
+            {"Image2",
+             threeStates("\\Welcome\\Finish1.jpg", "\\Welcome\\Finish2.jpg", "\\Welcome\\Finish3.jpg"),
+             {39, 15},
+             "Finish (Enter)"},
+            {"Image3",
+             threeStates("\\Welcome\\Skip1.jpg", "\\Welcome\\Skip2.jpg", "\\Welcome\\Skip3.jpg"),
+             {55, 15},
+             "Skip (Esc)"},
+        }};
+    return set;
+}
+
 std::vector<const SkinSet*> allSkinSets() {
-    return {&mainWindowSkin(), &miniPlayerSkin(), &miniPlaylistSkin(), &equalizerSkin()};
+    return {&mainWindowSkin(), &miniPlayerSkin(), &miniPlaylistSkin(), &equalizerSkin(), &welcomeSkin()};
 }
 
 } // namespace kavrel::ui::skin

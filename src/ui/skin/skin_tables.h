@@ -37,7 +37,8 @@ const SkinSet& mainWindowSkin();
 const SkinSet& miniPlayerSkin();
 const SkinSet& miniPlaylistSkin();
 const SkinSet& equalizerSkin();
-// The four sets, in the order the windows are created.
+const SkinSet& welcomeSkin();
+// The five sets.
 std::vector<const SkinSet*> allSkinSets();
 
 // The main window's artist column headers, relative to the program folder (they include the skin
@@ -46,6 +47,10 @@ inline constexpr std::string_view ArtistHeaderIncorporated = "\\Pictures\\art_al
 inline constexpr std::string_view ArtistHeaderRussian = "\\Pictures\\art_alb_song_pls\\rus_art.jpg";
 inline constexpr std::string_view ArtistHeaderEnglish = "\\Pictures\\art_alb_song_pls\\eng_art.jpg";
 inline constexpr QSize ArtistHeaderSize{66, 14};
+
+// The picture of the preferences' About page, relative to the program folder.
+inline constexpr std::string_view AboutPicture = "\\Pictures\\Welcome\\About.jpg";
+inline constexpr QSize AboutPictureSize{96, 96};
 
 // The skin root under a program folder.
 inline constexpr std::string_view SkinFolder = "\\Pictures";

@@ -3,7 +3,6 @@
 #include "ui/layout/saved_layout_record.h"
 
 #include <QEvent>
-#include <QMessageBox>
 
 namespace kavrel::ui {
 
@@ -92,12 +91,8 @@ void MainWindowBinding::startFirstRunCheck() {
 }
 
 void MainWindowBinding::firstRunCheck() {
-    if (!application_.firstRun())
-        return;
-    QMessageBox::information(
-        &window_, QStringLiteral("Kavrel"),
-        QStringLiteral("No music library has been built yet. Press the library button "
-                       "in the lower right corner to build one from your music folders."));
+    if (application_.firstRun() && firstRunAction_)
+        firstRunAction_();
 }
 
 void MainWindowBinding::showTab(playlist::Tab tab) {

@@ -14,6 +14,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
+
 namespace kavrel::ui {
 
 class MainWindowBinding final : public QObject, private playlist::TabView {
@@ -27,9 +29,10 @@ public:
     void applySettings();
     // The main window's side of the playlist view, for the one view over every window that shows the list.
     playlist::PlaylistView& playlistView() { return playlistView_; }
-    // A second after start: the first-run check; with no library built yet the user is told how to build
-    // one.
+    // A second after start: the first-run check; with no library built yet the first-run action runs (the
+    // welcome window).
     void startFirstRunCheck();
+    void setFirstRunAction(std::function<void()> action) { firstRunAction_ = std::move(action); }
     // The library build window: the library menu and the welcome window open it here.
     tag_finder::LibraryBuildWindow& libraryBuildWindow() { return buildWindow_; }
 
@@ -55,6 +58,7 @@ private:
     PlaylistPanelBinding playlistPanel_;
     tag_finder::LibraryBuildWindow buildWindow_;
     QTimer Timer4;
+    std::function<void()> firstRunAction_;
 };
 
 // The window's look from the settings: the five list fonts and colours and the playing row's colour.

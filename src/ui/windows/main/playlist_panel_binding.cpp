@@ -98,7 +98,7 @@ PlaylistPanelBinding::PlaylistPanelBinding(TForm1& window, core::Application& ap
     connectMenus();
 }
 
-void PlaylistPanelBinding::setPreferencesOpener(std::function<void(int page)> open) {
+void PlaylistPanelBinding::setPreferencesOpener(std::function<void()> open) {
     openPreferences_ = std::move(open);
     menus_.Options2->setEnabled(bool(openPreferences_));
 }
@@ -127,7 +127,7 @@ void PlaylistPanelBinding::connectMenus() {
            [&app, i] { app.shuffler().SelectSource(static_cast<ShuffleSource>(i)); });
     on(menus_.Options2, [this] {
         if (openPreferences_)
-            openPreferences_(kShufflePreferencesPage);
+            openPreferences_();
     });
 
     on(window_.mRepeatOneSong, [&app] { app.repeat().RepeatMenuClick(playlist::Check::RepeatOneSong); });

@@ -22,9 +22,6 @@ class TForm1;
 // How the library build window opens from the library button's menu.
 enum class LibraryBuildMode { ClearAndAdd, Add, Refresh };
 
-// The preferences page that holds the shuffle shares.
-inline constexpr int kShufflePreferencesPage = 6;
-
 class PlaylistPanelBinding final : public QObject {
 public:
     // The window and the application outlive the binding.
@@ -39,8 +36,9 @@ public:
     void setBuildWindowOpener(std::function<void(LibraryBuildMode)> open) {
         openBuildWindow_ = std::move(open);
     }
-    // The preferences window on a page; "Options" of the shuffle menu stays disabled until it is set.
-    void setPreferencesOpener(std::function<void(int page)> open);
+    // The preferences window on its shuffle page; "Options" of the shuffle menu stays disabled until it
+    // is set.
+    void setPreferencesOpener(std::function<void()> open);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -64,7 +62,7 @@ private:
     QtPlaylistFileDialogs qtDialogs_;
     PlaylistFileActions files_;
     std::function<void(LibraryBuildMode)> openBuildWindow_;
-    std::function<void(int)> openPreferences_;
+    std::function<void()> openPreferences_;
 };
 
 // What the copier copies of a playlist: every row, in playlist order.

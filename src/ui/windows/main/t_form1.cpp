@@ -268,7 +268,8 @@ bool TForm1::analyserOn() const {
 void TForm1::setAnalyserOn(bool on) {
     if (on && PaintFrame->source() && !PaintFrame->source()->hasSpectrum())
         on = false;
-    if (on == PaintFrame->running())
+    // Both agree unless the spectrum timer is held (an engine switch): the button's state is then the truth.
+    if (on == analyserOn() && on == PaintFrame->running())
         return;
     setToggleOn(*ImgAn, on);
     const bool onPanel = PaintFrame->source() && PaintFrame->source()->drawsOnPanel();
