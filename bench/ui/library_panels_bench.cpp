@@ -59,7 +59,7 @@ struct Player {
             core::ShellServices{quiet, desktop, desktop}, loop);
         window = std::make_unique<ui::TForm1>(application->programFolder(), quiet);
         binding = std::make_unique<ui::MainWindowBinding>(*window, *application, desktop);
-        application->startUp([this] { binding->applySettings(languageErrors); });
+        application->startUp([this] { binding->applySettings(); });
         window->show();
         // The first search reads the all-songs table, as the first keystroke of a session does.
         window->CmdSearch->setText(QStringLiteral("x"));
@@ -76,9 +76,6 @@ struct Player {
     std::filesystem::path folder;
     Quiet quiet;
     NoDesktop desktop;
-    struct : ui::lang::LanguageErrorReporter {
-        void reportLanguageError(const QString&) override {}
-    } languageErrors;
     dispatch::TaskQueue loop;
     std::unique_ptr<core::Application> application;
     std::unique_ptr<ui::TForm1> window;

@@ -17,7 +17,7 @@ namespace {
 using playlist::DragSource;
 
 // The playlist row (1-based) under a point of the list's viewport; -1 below the last row.
-int rowAt(const TCListBox& list, QPoint position) {
+int rowAt(const QAbstractItemView& list, QPoint position) {
     const QModelIndex index = list.indexAt(position);
     return index.isValid() ? index.row() + 1 : -1;
 }

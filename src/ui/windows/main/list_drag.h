@@ -5,6 +5,7 @@
 // editor decides what a drop does. Main thread only.
 #include "playlist/playlist_editor.h"
 
+#include <QAbstractItemView>
 #include <QObject>
 #include <QPoint>
 #include <array>
@@ -17,7 +18,6 @@ class QFrame;
 
 namespace kavrel::ui {
 
-class TCListBox;
 class TForm1;
 
 inline constexpr char kListDragMimeType[] = "application/x-kavrel-list-row";
@@ -36,7 +36,7 @@ protected:
 
 private:
     struct Source {
-        TCListBox* list;
+        QAbstractItemView* list;
         QWidget* viewport;
         playlist::DragSource kind;
     };
@@ -53,7 +53,7 @@ private:
     std::array<Source, 5> sources_;
     DragRunner runner_;
     QFrame* dropLine_;
-    TCListBox* pressedList_ = nullptr;
+    QAbstractItemView* pressedList_ = nullptr;
     QPoint pressedAt_;
     std::optional<playlist::DragSource> dragging_; // while a drag started here runs
     int playlistRow_ = -1; // the playlist row pressed last, 1-based; -1 below the rows

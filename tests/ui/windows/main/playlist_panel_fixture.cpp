@@ -9,32 +9,6 @@
 
 namespace kavrel::test {
 
-using library::browser::Panel;
-
-ui::TCListBox& ListsView::list(Panel panel) {
-    switch (panel) {
-    case Panel::Left:
-        return *window_.ListBox1;
-    case Panel::Right:
-        return *window_.ListBox2;
-    case Panel::Albums:
-        return *window_.ListBox3;
-    case Panel::Songs:
-        break;
-    }
-    return *window_.ListBox4;
-}
-
-void ListsView::setItems(Panel panel, const std::vector<std::string>& items) {
-    list(panel).clear();
-    for (const std::string& item : items)
-        list(panel).addItem(QString::fromStdString(item));
-}
-
-void ListsView::setSelectedItem(Panel panel, int item) {
-    list(panel).setCurrentRow(item);
-}
-
 PlaylistPanelFixture::PlaylistPanelFixture() {
     for (const char* shipped : {"Pictures", "Lang", "help"})
         std::filesystem::create_directory_symlink(std::filesystem::path(KAVREL_DATA_DIR) / shipped,
@@ -60,15 +34,9 @@ PlaylistPanelFixture::PlaylistPanelFixture() {
         core::ShellServices{messages, shell, power}, loop);
     windowPtr = std::make_unique<ui::TForm1>(application->programFolder(), messages);
     binding = std::make_unique<ui::MainWindowBinding>(*windowPtr, *application, shell);
-    lists = std::make_unique<ListsView>(*windowPtr);
-    application->bindBrowserView(lists.get());
     panel().setFileDialogs(files);
     application->startUp([this] { binding->applySettings(); });
     windowPtr->show();
-}
-
-PlaylistPanelFixture::~PlaylistPanelFixture() {
-    application->bindBrowserView(nullptr);
 }
 
 std::vector<std::string> PlaylistPanelFixture::titles() {

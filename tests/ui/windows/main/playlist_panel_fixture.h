@@ -19,24 +19,6 @@ public:
     bool requestShutdown() override { return false; }
 };
 
-// Shows the library panels in the window's lists.
-class ListsView final : public library::browser::BrowserView {
-public:
-    explicit ListsView(ui::TForm1& window) : window_(window) {}
-    void setItems(library::browser::Panel panel, const std::vector<std::string>& items) override;
-    void setSelectedItem(library::browser::Panel panel, int item) override;
-    void setScroller(library::browser::Panel, int, int) override {}
-    int topItem(library::browser::Panel) const override { return 0; }
-    int visibleItems(library::browser::Panel) const override { return 10; }
-    void showLayout(const library::browser::ArtistLayout&) override {}
-    void setSelectorState(int) override {}
-    void setSongHint(const std::string&) override {}
-
-private:
-    ui::TCListBox& list(library::browser::Panel panel);
-    ui::TForm1& window_;
-};
-
 // Answers the save and open dialogs with a chosen name and records the errors shown.
 class ChosenFiles final : public ui::PlaylistFileDialogs {
 public:
@@ -51,7 +33,6 @@ public:
 
 struct PlaylistPanelFixture {
     PlaylistPanelFixture();
-    ~PlaylistPanelFixture();
 
     ui::TForm1& window() { return *windowPtr; }
     ui::PlaylistPanelBinding& panel() { return binding->playlistPanel(); }
@@ -69,7 +50,6 @@ struct PlaylistPanelFixture {
     std::unique_ptr<core::Application> application;
     std::unique_ptr<ui::TForm1> windowPtr;
     std::unique_ptr<ui::MainWindowBinding> binding;
-    std::unique_ptr<ListsView> lists;
     ChosenFiles files;
 };
 
