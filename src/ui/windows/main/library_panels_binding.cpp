@@ -1,10 +1,10 @@
 #include "ui/windows/main/library_panels_binding.h"
 
 #include "ui/controls/c_list_view.h"
+#include "ui/windows/main/list_wheel.h"
 #include "ui/windows/main/t_form1.h"
 
 #include <QContextMenuEvent>
-#include <QWheelEvent>
 #include <algorithm>
 
 namespace kavrel::ui {
@@ -18,7 +18,6 @@ using library::browser::SelectedBy;
 
 constexpr std::array Panels{library::browser::Panel::Left, library::browser::Panel::Right,
                             library::browser::Panel::Albums, library::browser::Panel::Songs};
-constexpr int WheelNotch = 120;
 
 bool isEnter(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
@@ -34,8 +33,7 @@ bool isModifierKey(int key) {
 LibraryPanelsBinding::LibraryPanelsBinding(TForm1& window, core::Application& application,
                                            shell::DesktopShell& desktop)
     : window_(window), application_(application), desktop_(desktop), view_(window),
-      menus_(window, application.settings()),
-      keys_(window, application.settings()) {
+      menus_(window, application.settings()), keys_(window, application.settings()) {
     application_.bindBrowserView(&view_);
     application_.bindCommandLineView(this);
     auto& browser = application_.browser();
@@ -43,6 +41,7 @@ LibraryPanelsBinding::LibraryPanelsBinding(TForm1& window, core::Application& ap
     for (const Panel panel : Panels) {
         TCListView& list = view_.list(panel);
         list.viewport()->installEventFilter(this);
+        new ListWheel(list, view_.scroller(panel));
         connect(&list, &TCListView::rowPressed, this, [this, panel](int row) { rowPressed(panel, row); });
         connect(&list, &QAbstractItemView::doubleClicked, this,
                 [&browser, panel](const QModelIndex& index) { browser.sendToPlaylist(panel, index.row()); });
@@ -163,10 +162,6 @@ bool LibraryPanelsBinding::listKey(Panel panel, const QKeyEvent& key) {
 }
 
 bool LibraryPanelsBinding::listViewportEvent(Panel panel, QEvent* event) {
-    if (event->type() == QEvent::Wheel) {
-        wheel(panel, static_cast<QWheelEvent*>(event)->angleDelta().y());
-        return true;
-    }
     if (panel != Panel::Songs)
         return false;
     auto& browser = application_.browser();
@@ -189,21 +184,6 @@ bool LibraryPanelsBinding::listViewportEvent(Panel panel, QEvent* event) {
     default:
         return false;
     }
-}
-
-// A notch scrolls the list and its scroller by seven rows, up to the top and down to the scroller's end.
-void LibraryPanelsBinding::wheel(Panel panel, int angleDelta) {
-    wheelRemainder_ += angleDelta;
-    const int notches = wheelRemainder_ / WheelNotch;
-    wheelRemainder_ %= WheelNotch;
-    if (notches == 0)
-        return;
-    TCListView& list = view_.list(panel);
-    TQelScrollerVr& bar = view_.scroller(panel);
-    // From the scroller's place: at the end it may stand a row past the list's last top row.
-    const int top = std::clamp(bar.Position() - notches * WheelRows, 0, std::max(bar.Max(), 0));
-    list.setTopIndex(top);
-    bar.setPosition(top);
 }
 
 void LibraryPanelsBinding::openSongMenu(QPoint globalPosition, int row) {

@@ -17,9 +17,6 @@ namespace kavrel::ui {
 
 class LibraryPanelsBinding final : public QObject, private playlist::CommandLineView {
 public:
-    // Rows the wheel scrolls a list by, a notch at a time.
-    static constexpr int WheelRows = 7;
-
     // Binds the views at once; the window, the application and the desktop outlive the binding.
     LibraryPanelsBinding(TForm1& window, core::Application& application, shell::DesktopShell& desktop);
     ~LibraryPanelsBinding() override;
@@ -38,7 +35,6 @@ private:
     void rowPressed(Panel panel, int row);
     bool listKey(Panel panel, const QKeyEvent& key);
     bool listViewportEvent(Panel panel, QEvent* event);
-    void wheel(Panel panel, int angleDelta);
     void openSongMenu(QPoint globalPosition, int row);
 
     TForm1& window_;
@@ -48,7 +44,6 @@ private:
     LibraryMenus menus_;
     MainWindowKeys keys_;
     std::string songMenuFile_; // the song under the pointer when its menu opened
-    int wheelRemainder_ = 0;   // of a high-resolution wheel, below one notch
 };
 
 } // namespace kavrel::ui

@@ -1,7 +1,8 @@
 #include "ui/windows/main/list_wheel.h"
 
-#include "ui/controls/c_list_box.h"
+#include "ui/controls/qel_scroller_vr.h"
 
+#include <QAbstractScrollArea>
 #include <QWheelEvent>
 #include <algorithm>
 
@@ -14,14 +15,12 @@ constexpr int kNotch = 120;
 
 } // namespace
 
-int wheelTopRow(int top, int count, int visibleRows, bool down) {
-    if (!down)
-        return top < kRowsPerNotch ? 0 : top - kRowsPerNotch;
-    const int lastPage = std::max(0, count - visibleRows);
-    return std::min(top + kRowsPerNotch, std::max(lastPage, top));
+int wheelPosition(int position, int maximum, int notches) {
+    return std::clamp(position - notches * kRowsPerNotch, 0, std::max(maximum, 0));
 }
 
-ListWheel::ListWheel(TCListBox& list) : QObject(&list), list_(list) {
+ListWheel::ListWheel(QAbstractScrollArea& list, TQelScrollerVr& bar, std::function<void(int)> scrollList)
+    : QObject(&list), bar_(bar), scrollList_(std::move(scrollList)) {
     list.viewport()->installEventFilter(this);
 }
 
@@ -29,11 +28,14 @@ bool ListWheel::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::Wheel)
         return QObject::eventFilter(watched, event);
     pending_ += static_cast<QWheelEvent*>(event)->angleDelta().y();
-    const int visible = list_.viewport()->height() / TCListBox::RowHeight;
-    for (; pending_ >= kNotch; pending_ -= kNotch)
-        list_.setTopIndex(wheelTopRow(list_.topIndex(), list_.count(), visible, false));
-    for (; pending_ <= -kNotch; pending_ += kNotch)
-        list_.setTopIndex(wheelTopRow(list_.topIndex(), list_.count(), visible, true));
+    const int notches = pending_ / kNotch;
+    pending_ %= kNotch;
+    if (notches != 0) {
+        // The list stops at its last full page; the scroller may stand at its maximum, a row further.
+        const int position = wheelPosition(bar_.Position(), bar_.Max(), notches);
+        scrollList_(position);
+        bar_.setPosition(position);
+    }
     return true;
 }
 

@@ -1,26 +1,34 @@
 #pragma once
-// The wheel over a list: seven rows a notch, stopping at the last page going down and at the top going
-// up; the scroller beside the list follows the list. Main thread only.
+// The wheel over a list of the main window: seven rows a notch, the list and the scroller beside it moved
+// together, from the scroller's place and within 0..its maximum. Main thread only.
 #include <QObject>
+#include <functional>
+
+class QAbstractScrollArea;
 
 namespace kavrel::ui {
 
-class TCListBox;
+class TQelScrollerVr;
 
-// The top row after one notch from `top`: down by 7, or to the last page when fewer than 7 rows remain
-// below it; up by 7, or to the top when fewer than 7 rows are above it.
-int wheelTopRow(int top, int count, int visibleRows, bool down);
+// The scroller position after `notches` (positive: up, as the wheel reports them) from `position`: up to
+// the top when fewer than seven rows are above, down to `maximum` when fewer than seven remain below.
+int wheelPosition(int position, int maximum, int notches);
 
 class ListWheel final : public QObject {
 public:
-    // Watches `list`'s viewport; `list` outlives the filter (it is its parent).
-    explicit ListWheel(TCListBox& list);
+    // Watches `list`'s viewport; the list and the scroller outlive the filter (the list is its parent).
+    template <class List>
+    ListWheel(List& list, TQelScrollerVr& bar)
+        : ListWheel(list, bar, [&list](int top) { list.setTopIndex(top); }) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    TCListBox& list_;
+    ListWheel(QAbstractScrollArea& list, TQelScrollerVr& bar, std::function<void(int)> scrollList);
+
+    TQelScrollerVr& bar_;
+    std::function<void(int)> scrollList_;
     int pending_ = 0; // eighths of a degree not yet a whole notch (fine-grained wheels and touch pads)
 };
 

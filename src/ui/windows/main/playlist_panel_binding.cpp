@@ -81,7 +81,7 @@ std::vector<tools::CopyEntry> copierEntriesOf(const playlist::TPlist& list) {
 PlaylistPanelBinding::PlaylistPanelBinding(TForm1& window, core::Application& application)
     : window_(window), application_(application), menus_(window),
       drag_(new ListDrag(window, application.editor(), this)), files_(commands(), qtDialogs_, window) {
-    new ListWheel(*window.ListBox5);
+    new ListWheel(*window.ListBox5, *window.QelScrollerVr5);
     window.ListBox5->setMouseTracking(true);
     window.ListBox5->viewport()->installEventFilter(this);
     window.ListBox5->installEventFilter(this);

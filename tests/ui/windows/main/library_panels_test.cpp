@@ -4,6 +4,7 @@
 // wheel.
 #include "bound_main_window.h"
 #include "engine/engine.h"
+#include "ui/windows/main/list_wheel.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,8 @@
 #include <QTest>
 
 #include <cstdlib>
+#include <functional>
+#include <optional>
 
 namespace kavrel::ui {
 namespace {
@@ -295,32 +298,77 @@ TEST_F(LibraryPanelsTest, OrderMenusOpenAtThePointerAndReorder) {
     EXPECT_EQ(rows(*window->ListBox3), (Items{"Arrival", "Gold"}));
 }
 
-TEST_F(LibraryPanelsTest, TheWheelScrollsAListAndItsScrollerBySevenRows) {
+TEST(ListWheel, SevenRowsANotchWithinTheScrollersRange) {
+    struct Case {
+        int position, maximum, notches, expected;
+    };
+    const Case cases[] = {
+        {0, 18, -1, 7},   {7, 18, -1, 14}, {11, 18, -1, 18}, {12, 18, -1, 18},
+        {18, 18, -1, 18}, {0, 18, -3, 18}, {0, -5, -1, 0},   {18, 18, 1, 11},
+        {7, 18, 1, 0},    {6, 18, 1, 0},   {18, 18, 2, 4},   {18, 18, 4, 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(wheelPosition(c.position, c.maximum, c.notches), c.expected)
+            << c.position << " of " << c.maximum << ", " << c.notches << " notches";
+}
+
+// The same rule over all five lists: the list and its scroller move together, the scroller up to its
+// maximum (a row past the list's last full page), fine wheels adding up to whole notches.
+TEST_F(LibraryPanelsTest, TheWheelScrollsEveryListAndItsScrollerBySevenRows) {
     LibraryPanelsView& view = binding->libraryPanels().view();
     std::vector<std::string> many;
     for (int i = 0; i < 40; ++i)
-        many.push_back("Song " + std::to_string(i));
-    view.setItems(Panel::Songs, std::make_shared<const std::vector<std::string>>(many));
-    const int maximum = 40 - view.visibleItems(Panel::Songs) + 1;
-    view.setScroller(Panel::Songs, 0, maximum);
-    const auto wheel = [&](int delta) {
-        QWheelEvent event({10, 10}, window->ListBox4->viewport()->mapToGlobal(QPoint(10, 10)), {}, {0, delta},
-                          Qt::NoButton, {}, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(window->ListBox4->viewport(), &event);
+        many.push_back("Row " + std::to_string(i));
+    while (window->ListBox5->count() < 40)
+        window->ListBox5->addItem(QStringLiteral("extra"));
+    struct Case {
+        QAbstractItemView* list;
+        TQelScrollerVr* bar;
+        std::function<int()> top;
+        std::optional<Panel> panel; // none for the playlist
     };
-    wheel(-120);
-    EXPECT_EQ(window->ListBox4->topIndex(), 7);
-    EXPECT_EQ(window->QelScrollerVr4->Position(), 7);
-    wheel(-240);
-    wheel(-240);
-    EXPECT_EQ(window->QelScrollerVr4->Position(), maximum) << "to the last page";
-    wheel(60);
-    EXPECT_EQ(window->QelScrollerVr4->Position(), maximum) << "half a notch waits for the other half";
-    wheel(60);
-    EXPECT_EQ(window->QelScrollerVr4->Position(), maximum - 7);
-    wheel(480);
-    EXPECT_EQ(window->QelScrollerVr4->Position(), 0) << "to the top";
-    EXPECT_EQ(window->ListBox4->topIndex(), 0);
+    const auto listView = [](TCListView* list) { return [list] { return list->topIndex(); }; };
+    const Case cases[] = {
+        {window->ListBox1, window->QelScrollerVr1, listView(window->ListBox1), Panel::Left},
+        {window->ListBox2, window->QelScrollerVr2, listView(window->ListBox2), Panel::Right},
+        {window->ListBox3, window->QelScrollerVr3, listView(window->ListBox3), Panel::Albums},
+        {window->ListBox4, window->QelScrollerVr4, listView(window->ListBox4), Panel::Songs},
+        {window->ListBox5, window->QelScrollerVr5, [this] { return window->ListBox5->topIndex(); },
+         std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.list->objectName().toStdString());
+        const int visible = c.list->viewport()->height() / TCListBox::RowHeight;
+        const int maximum = 40 - visible + 1;
+        ASSERT_GT(maximum, 14);
+        if (c.panel) {
+            view.setItems(*c.panel, std::make_shared<const std::vector<std::string>>(many));
+            view.setScroller(*c.panel, 0, maximum);
+        } else {
+            c.bar->setMax(maximum);
+        }
+        const auto wheel = [&](int delta) {
+            QWheelEvent event({10, 10}, c.list->viewport()->mapToGlobal(QPoint(10, 10)), {}, {0, delta},
+                              Qt::NoButton, {}, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(c.list->viewport(), &event);
+            EXPECT_TRUE(event.isAccepted());
+        };
+        wheel(-120);
+        EXPECT_EQ(c.top(), 7);
+        EXPECT_EQ(c.bar->Position(), 7);
+        wheel(-240);
+        wheel(-240);
+        EXPECT_EQ(c.bar->Position(), maximum) << "to the scroller's end";
+        EXPECT_EQ(c.top(), 40 - visible) << "the list at its last page";
+        wheel(60);
+        EXPECT_EQ(c.bar->Position(), maximum) << "half a notch waits for the other half";
+        wheel(60);
+        EXPECT_EQ(c.bar->Position(), maximum - 7);
+        EXPECT_EQ(c.top(), maximum - 7);
+        wheel(480);
+        EXPECT_EQ(c.bar->Position(), 0) << "to the top";
+        EXPECT_EQ(c.top(), 0);
+    }
 }
 
 } // namespace

@@ -19,7 +19,7 @@ using Titles = std::vector<std::string>;
 TEST(PlaylistMenus, SaveAndLoadGoThroughTheChosenFile) {
     test::PlaylistPanelFixture f;
     f.files.chosen = QString::fromStdString((f.dir / "mine").string());
-    QTest::keyClick(f.window().CmdSearch, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(f.window->CmdSearch, Qt::Key_S, Qt::ControlModifier);
     ASSERT_TRUE(f.files.errors.isEmpty()) << f.files.errors.join("\n").toStdString();
     const auto saved = playlist::readPlaylistFile(f.dir / "mine.ppl");
     ASSERT_TRUE(saved) << "\".ppl\" is added to the chosen name";
@@ -28,9 +28,9 @@ TEST(PlaylistMenus, SaveAndLoadGoThroughTheChosenFile) {
     f.panel().menus().ClearPlayList1->trigger();
     ASSERT_EQ(f.list().Count(), 0);
     f.files.chosen = QString::fromStdString((f.dir / "mine.ppl").string());
-    QTest::keyClick(f.window().ListBox5, Qt::Key_L, Qt::ControlModifier);
+    QTest::keyClick(f.window->ListBox5, Qt::Key_L, Qt::ControlModifier);
     EXPECT_EQ(f.titles(), (Titles{"Title 1", "Title 2", "Title 3"}));
-    EXPECT_EQ(f.window().ListBox5->count(), 3);
+    EXPECT_EQ(f.window->ListBox5->count(), 3);
 }
 
 TEST(PlaylistMenus, AFileThatCannotBeLoadedIsNamedAndChangesNothing) {
@@ -82,7 +82,7 @@ TEST(PlaylistMenus, ShuffleCaptionsShowTheSharesOnce) {
     test::PlaylistPanelFixture f;
     QAction* all = f.panel().menus().shuffleSource(playlist::ShuffleSource::Library);
     for (int opened = 0; opened < 2; ++opened) {
-        QTest::mouseClick(f.window().ImgShuffStr, Qt::LeftButton);
+        QTest::mouseClick(f.window->ImgShuffStr, Qt::LeftButton);
         EXPECT_TRUE(f.panel().menus().ShufflMenu->isVisible());
         f.panel().menus().ShufflMenu->hide();
         EXPECT_EQ(all->text(), "From librury (25%)");
@@ -102,18 +102,18 @@ TEST(PlaylistMenus, ShuffleCaptionsShowTheSharesOnce) {
 
 TEST(PlaylistMenus, TheRepeatPairAndTheSortMenu) {
     test::PlaylistPanelFixture f;
-    QTest::mouseClick(f.window().ImgRepStr, Qt::LeftButton);
+    QTest::mouseClick(f.window->ImgRepStr, Qt::LeftButton);
     ASSERT_TRUE(f.panel().menus().REpeatMenu->isVisible());
-    f.window().mRepeatAllPlayList->trigger();
+    f.window->mRepeatAllPlayList->trigger();
     EXPECT_TRUE(f.application->settings().mRepeatAllPlayList);
-    EXPECT_FALSE(f.window().mRepeatOneSong->isChecked());
-    f.window().mRepeatAllPlayList->trigger();
+    EXPECT_FALSE(f.window->mRepeatOneSong->isChecked());
+    f.window->mRepeatAllPlayList->trigger();
     EXPECT_FALSE(f.application->settings().mRepeatAllPlayList) << "a checked item unchecks";
-    EXPECT_FALSE(f.window().mRepeatAllPlayList->isChecked());
+    EXPECT_FALSE(f.window->mRepeatAllPlayList->isChecked());
 
     std::reverse(f.list().Rows.begin() + 1, f.list().Rows.end());
     f.application->playback().PlayRow(1); // "Title 3"
-    QTest::mouseClick(f.window().ImgPlistSortBy, Qt::LeftButton);
+    QTest::mouseClick(f.window->ImgPlistSortBy, Qt::LeftButton);
     QMenu& sort = *f.panel().menus().SortByPList;
     ASSERT_TRUE(sort.isVisible());
     QTest::mouseClick(&sort, Qt::LeftButton, {}, sort.actionGeometry(f.panel().menus().ByTitle1).center());
@@ -125,7 +125,7 @@ TEST(PlaylistMenus, TakeTheirCaptionsFromTheLanguageFile) {
     test::PlaylistPanelFixture f;
     const lang::LanguageText text =
         lang::readLanguageFile(fs::ProgramFolder(KAVREL_DATA_DIR).resolve("\\Lang\\english\\main.plf"));
-    const QStringList missing = lang::applyLanguageText(text, lang::languageFileTables()[0], f.window());
+    const QStringList missing = lang::applyLanguageText(text, lang::languageFileTables()[0], *f.window);
     for (const char* item :
          {"ByTitle1",       "ByArtist1",          "ByAlbom1",       "ByFileName1",
           "ClearPlayList1", "SavePlaylist1",      "LoadPlaylist1",  "Queic1",
@@ -162,8 +162,8 @@ TEST(PlaylistMenus, TheCopierOpensOverThePlaylistsTracks) {
 TEST(PlaylistMenus, TheLibraryMenuOpensOnARightClickAndReachesTheBuildWindow) {
     test::PlaylistPanelFixture f;
     QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(3, 3),
-                           f.window().ImgLibrary->mapToGlobal(QPoint(3, 3)));
-    QApplication::sendEvent(f.window().ImgLibrary, &menu);
+                           f.window->ImgLibrary->mapToGlobal(QPoint(3, 3)));
+    QApplication::sendEvent(f.window->ImgLibrary, &menu);
     EXPECT_TRUE(f.panel().menus().LibraryMenu->isVisible());
     f.panel().menus().LibraryMenu->hide();
 

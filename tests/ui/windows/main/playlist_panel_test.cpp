@@ -1,10 +1,9 @@
 // The playlist column with real mouse and key events: dragging songs in and rows around (the playing
-// row keeps playing and stays marked), Delete, Enter, the header's menu press, the wheel and the hint.
+// row keeps playing and stays marked), Delete, Enter, the header's menu press and the hint.
 #include "playlist_panel_fixture.h"
 
 #include "playlist/row_hint.h"
 #include "ui/controls/row_hint_popup.h"
-#include "ui/windows/main/list_wheel.h"
 
 #include <QDrag>
 #include <QDropEvent>
@@ -41,7 +40,7 @@ void dragOntoPlaylist(test::PlaylistPanelFixture& f, QAbstractItemView& list, in
     bool ran = false;
     f.panel().drag().setDragRunner([&](QDrag& drag) {
         ran = true;
-        dropOnPlaylist(f.window(), drag, dropAt);
+        dropOnPlaylist(*f.window, drag, dropAt);
     });
     const QPoint from = rowCentre(list, item);
     QTest::mousePress(list.viewport(), Qt::LeftButton, {}, from);
@@ -56,12 +55,12 @@ struct PlayingRowTwo : test::PlaylistPanelFixture {
         application->browser().selectArtist("Alpha");
     }
     // "Alpha" is a Latin name: the English panel, on the right by default.
-    TCListView& artists() { return window().ListBox2->count() > 0 ? *window().ListBox2 : *window().ListBox1; }
+    TCListView& artists() { return window->ListBox2->count() > 0 ? *window->ListBox2 : *window->ListBox1; }
     void expectStillPlaying(int row) {
         EXPECT_EQ(list().CurrentIndex, row);
         EXPECT_EQ(list().row(row)[library::kTitleColumn], "Title 2");
-        EXPECT_EQ(window().ListBox5->markedRow(), row - 1);
-        EXPECT_EQ(window().ListBox5->markedState(), "Play");
+        EXPECT_EQ(window->ListBox5->markedRow(), row - 1);
+        EXPECT_EQ(window->ListBox5->markedState(), "Play");
         EXPECT_EQ(application->facade().GetState(), engine::kPlaying);
     }
 };
@@ -85,7 +84,7 @@ TEST(PlaylistPanel, DraggedLibraryRowsGoInAtTheDropRow) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         PlayingRowTwo f;
-        TCListView& source = c.from == Panel::Songs ? *f.window().ListBox4 : f.artists();
+        TCListView& source = c.from == Panel::Songs ? *f.window->ListBox4 : f.artists();
         ASSERT_GT(source.count(), c.item);
         dragOntoPlaylist(f, source, c.item, c.dropAt);
         EXPECT_EQ(f.titles(), c.expected);
@@ -100,7 +99,7 @@ TEST(PlaylistPanel, DraggedLibraryRowsGoInAtTheDropRow) {
 TEST(PlaylistPanel, DraggedAlbumBringsItsSongs) {
     PlayingRowTwo f;
     f.application->browser().selectAlbum("Two", library::browser::SelectedBy::Mouse);
-    TCListView& albums = *f.window().ListBox3;
+    TCListView& albums = *f.window->ListBox3;
     int two = 0;
     while (two < albums.count() && !albums.rowText(two).endsWith(QStringLiteral("Two")))
         ++two;
@@ -115,7 +114,7 @@ TEST(PlaylistPanel, ASongDraggedFromSearchMatchesIsTheMatchShown) {
     browser.setSearchScope(library::browser::SearchScope::SongInAllLibrary);
     browser.setMatchMode(library::browser::MatchMode::ConsistOf);
     browser.searchTextChanged("b1");
-    TCListView& songs = *f.window().ListBox4;
+    TCListView& songs = *f.window->ListBox4;
     ASSERT_EQ(songs.count(), 1);
     dragOntoPlaylist(f, songs, 0, -1);
     EXPECT_EQ(f.titles(), (Titles{"Title 1", "Title 2", "Title 3", "B1"}));
@@ -143,11 +142,11 @@ TEST(PlaylistPanel, MovingARowKeepsThePlayingRowPlayingAndMarked) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         PlayingRowTwo f;
-        dragOntoPlaylist(f, *f.window().ListBox5, c.from, c.dropAt);
+        dragOntoPlaylist(f, *f.window->ListBox5, c.from, c.dropAt);
         EXPECT_EQ(f.titles(), c.expected);
         f.expectStillPlaying(c.current);
         const int moved = c.dropAt < 0 ? 2 : c.dropAt;
-        EXPECT_EQ(f.window().ListBox5->currentRow(), moved) << "the moved row stays selected";
+        EXPECT_EQ(f.window->ListBox5->currentRow(), moved) << "the moved row stays selected";
     }
 }
 
@@ -156,19 +155,19 @@ TEST(PlaylistPanel, DropsFromOutsideTheListsAreLeftToTheWindow) {
     QMimeData files;
     files.setUrls({QUrl::fromLocalFile("/music/x.mp3")});
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(f.window().ListBox5->viewport(), &enter);
+    QApplication::sendEvent(f.window->ListBox5->viewport(), &enter);
     EXPECT_TRUE(enter.isAccepted()) << "passed on to the window, which takes files for the library";
     EXPECT_EQ(enter.dropAction(), Qt::CopyAction);
     QMimeData forged;
     forged.setData(kListDragMimeType, "4");
     QDropEvent drop(QPoint(5, 5), Qt::CopyAction, &forged, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(f.window().ListBox5->viewport(), &drop);
+    QApplication::sendEvent(f.window->ListBox5->viewport(), &drop);
     EXPECT_EQ(f.list().Count(), 3) << "a drop no drag of ours began";
 }
 
 TEST(PlaylistPanel, DeleteRefusesThePlayingRowAndEnterPlaysTheSelectedOne) {
     PlayingRowTwo f;
-    TCListBox& list = *f.window().ListBox5;
+    TCListBox& list = *f.window->ListBox5;
     list.setFocus();
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rowCentre(list, 1));
     QTest::keyClick(&list, Qt::Key_Delete);
@@ -194,7 +193,7 @@ TEST(PlaylistPanel, DeleteRefusesThePlayingRowAndEnterPlaysTheSelectedOne) {
     EXPECT_EQ(f.list().Count(), 3) << "nothing selected, nothing deleted";
 
     // Before the focused control: the command box, where Ctrl+Delete would cut a word, never sees it.
-    QLineEdit& command = *f.window().CmdSearch;
+    QLineEdit& command = *f.window->CmdSearch;
     command.setText(QStringLiteral("two words"));
     command.setCursorPosition(0);
     command.setFocus();
@@ -205,7 +204,7 @@ TEST(PlaylistPanel, DeleteRefusesThePlayingRowAndEnterPlaysTheSelectedOne) {
 
 TEST(PlaylistPanel, DoubleClickPlaysTheRow) {
     test::PlaylistPanelFixture f;
-    TCListBox& list = *f.window().ListBox5;
+    TCListBox& list = *f.window->ListBox5;
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rowCentre(list, 2));
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, rowCentre(list, 2));
     EXPECT_EQ(f.list().CurrentIndex, 3);
@@ -214,7 +213,7 @@ TEST(PlaylistPanel, DoubleClickPlaysTheRow) {
 
 TEST(PlaylistPanel, TheTabPicturesSwitchThePlaylist) {
     test::PlaylistPanelFixture f;
-    TForm1& w = f.window();
+    TForm1& w = *f.window;
     ASSERT_EQ(w.Img2Pl1->width(), 109);
     QTest::mouseClick(w.Img2Pl1, Qt::LeftButton, {}, QPoint(80, 10)); // the right third
     EXPECT_TRUE(w.Img2PL2->isVisible());
@@ -241,42 +240,16 @@ TEST(PlaylistPanel, TheHeaderOpensThePlaylistMenuOnItsLeftPart) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.x);
         test::PlaylistPanelFixture f;
-        ASSERT_EQ(f.window().ImgPlayListAZ->width(), 66);
-        QTest::mousePress(f.window().ImgPlayListAZ, c.button, {}, QPoint(c.x, 5));
+        ASSERT_EQ(f.window->ImgPlayListAZ->width(), 66);
+        QTest::mousePress(f.window->ImgPlayListAZ, c.button, {}, QPoint(c.x, 5));
         EXPECT_EQ(f.panel().menus().PlaylistMenu->isVisible(), c.opens);
         f.panel().menus().PlaylistMenu->hide();
     }
 }
 
-TEST(PlaylistPanel, TheWheelScrollsSevenRowsWithItsStops) {
-    struct Case {
-        int top, count, visible;
-        bool down;
-        int expected;
-    };
-    const Case cases[] = {
-        {0, 100, 24, true, 7},    {70, 100, 24, true, 76}, {76, 100, 24, true, 76}, {0, 10, 24, true, 0},
-        {20, 100, 24, false, 13}, {6, 100, 24, false, 0},  {7, 100, 24, false, 0},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(wheelTopRow(c.top, c.count, c.visible, c.down), c.expected)
-            << c.top << (c.down ? " down" : " up");
-
-    test::PlaylistPanelFixture f;
-    TCListBox& list = *f.window().ListBox5;
-    for (int i = 0; i < 40; ++i)
-        list.addItem(QStringLiteral("extra"));
-    f.window().QelScrollerVr5->setMax(list.count());
-    QWheelEvent down(QPointF(5, 5), list.viewport()->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, -120),
-                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(list.viewport(), &down);
-    EXPECT_EQ(list.topIndex(), 7);
-    EXPECT_EQ(f.window().QelScrollerVr5->Position(), 7) << "the scroller follows";
-}
-
 TEST(PlaylistPanel, TheRowHintCoversTheRowAfterThePause) {
     test::PlaylistPanelFixture f;
-    TCListBox& list = *f.window().ListBox5;
+    TCListBox& list = *f.window->ListBox5;
     auto* hint = list.findChild<RowHintPopup*>();
     ASSERT_NE(hint, nullptr);
     QMouseEvent over(QEvent::MouseMove, rowCentre(list, 1), list.viewport()->mapToGlobal(rowCentre(list, 1)),
