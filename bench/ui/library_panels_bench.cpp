@@ -1,7 +1,7 @@
 // The library panels of the real main window bound to the whole player, on the offscreen platform, over a
 // library of 100,000 songs: a keystroke in the search line for "Song / In All Library" with "Consist of"
-// until the song list has repainted, and a press on the artist with 2,000 songs until the album and song
-// lists have repainted.
+// until the song list has repainted, a press on the artist with 2,000 songs until the album and song
+// lists have repainted, and a wheel notch over a song list and a playlist of 100,000 rows.
 #include "bench_library_files.h"
 #include "core/application.h"
 #include "core/conf_record_codec.h"
@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <benchmark/benchmark.h>
 
 #include <fstream>
@@ -134,6 +135,66 @@ void RefillSongList(benchmark::State& state) {
     }
 }
 BENCHMARK(RefillSongList)->Unit(benchmark::kMillisecond);
+
+// One wheel notch over a list of 100,000 rows until it has repainted: down seven rows a notch, back to the
+// top from the end. The song list shares the browser's rows; the playlist holds one item a row.
+void WheelOver(benchmark::State& state, QAbstractItemView& list, ui::TQelScrollerVr& bar) {
+    const QPoint at(10, 10);
+    int delta = -120;
+    for (auto _ : state) {
+        if (bar.Position() >= bar.Max())
+            delta = 120 * (bar.Max() / 7 + 1);
+        QWheelEvent wheel(at, list.viewport()->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(list.viewport(), &wheel);
+        delta = -120;
+        list.viewport()->repaint();
+    }
+    state.counters["rows"] = double(list.model()->rowCount());
+}
+
+void WheelSongList(benchmark::State& state) {
+    Player& p = player();
+    ui::LibraryPanelsView& view = p.binding->libraryPanels().view();
+    std::vector<std::string> titles;
+    for (int i = 0; i < bench::kLibrarySongs; ++i)
+        titles.push_back(std::to_string(i + 1) + ". love night road " + std::to_string(i));
+    view.setItems(library::browser::Panel::Songs, std::make_shared<const std::vector<std::string>>(titles));
+    view.setScroller(library::browser::Panel::Songs, 0,
+                     bench::kLibrarySongs - view.visibleItems(library::browser::Panel::Songs) + 1);
+    WheelOver(state, *p.window->ListBox4, *p.window->QelScrollerVr4);
+}
+BENCHMARK(WheelSongList)->Unit(benchmark::kMillisecond);
+
+void WheelPlaylist(benchmark::State& state) {
+    Player& p = player();
+    ui::TCListBox& list = *p.window->ListBox5;
+    if (list.count() < bench::kLibrarySongs) {
+        QStringList rows;
+        for (int i = list.count(); i < bench::kLibrarySongs; ++i)
+            rows << QStringLiteral("%1. love night road").arg(i + 1);
+        list.addItems(rows);
+    }
+    p.window->QelScrollerVr5->setMax(list.count() - list.viewport()->height() / ui::TCListBox::RowHeight + 1);
+    p.window->QelScrollerVr5->setPosition(0);
+    list.setTopIndex(0);
+    WheelOver(state, list, *p.window->QelScrollerVr5);
+}
+BENCHMARK(WheelPlaylist)->Unit(benchmark::kMillisecond);
+
+// The whole 100,000-song library shuffled into the playlist once, then sorted "By Artist" (2,000 rows a
+// name) until the playlist has repainted: the sort, the undo copy and the list refilled.
+void SortPlaylistByArtist(benchmark::State& state) {
+    Player& p = player();
+    p.window->ListBox5->clear();
+    p.application->shuffler().Shuffle(playlist::ShuffleSource::Library100, {});
+    for (auto _ : state) {
+        p.application->editor().Sort(playlist::SortColumn::Artist);
+        p.window->ListBox5->viewport()->repaint();
+    }
+    state.counters["rows"] = double(p.window->ListBox5->count());
+}
+BENCHMARK(SortPlaylistByArtist)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // A press on "Band 1", the English panel's first artist, until the album and song lists have repainted.
 void SelectArtistWith2000Songs(benchmark::State& state) {
