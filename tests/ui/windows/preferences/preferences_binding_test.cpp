@@ -138,7 +138,8 @@ TEST_F(PreferencesBindingTest, SwitchingEnginesKeepsTheTrackAndTheAnalyserInTheS
     EXPECT_EQ(application().settings().AnalyserStateMinusOne, 0);
 }
 
-TEST_F(PreferencesBindingTest, ApolloWithAnEmptyPathAsksFirstAndCancellingStillSwitches) {
+TEST_F(PreferencesBindingTest,
+       ApolloWithAnEmptyPathAsksFirstCancellingStillSwitchesAndTheAnalyserComesBackAfter) {
     application().settings().gPath_Apollo.text.clear();
     dialog().open(PreferencesPage::General);
     control<QRadioButton>(dialog(), "En_Apollo").click();
@@ -149,6 +150,11 @@ TEST_F(PreferencesBindingTest, ApolloWithAnEmptyPathAsksFirstAndCancellingStillS
     EXPECT_EQ(application().settings().gPath_Apollo.text, "");
     EXPECT_EQ(control<QLineEdit>(dialog(), "gPath_Apollo").text(), "");
     EXPECT_FALSE(window().analyserOn()) << "the outside player has no spectrum";
+
+    control<QRadioButton>(dialog(), "En_Bass").click();
+    EXPECT_TRUE(window().analyserOn()) << "back as it was before the outside player";
+    EXPECT_TRUE(window().PaintFrame->Timer5.isActive());
+    EXPECT_EQ(application().settings().AnalyserStateMinusOne, 1);
 }
 
 TEST_F(PreferencesBindingTest, TheLanguageChangesTheCaptionsOfEveryWindowAtOnce) {
