@@ -107,7 +107,9 @@ int main(int argc, char** argv) {
     kavrel::tools::GioLauncherTrust launcherTrust;
     kavrel::ui::TWelcome welcome(application->programFolder(), messages);
     kavrel::ui::WelcomeBinding firstRun(
-        welcome, kavrel::ui::playerWelcomeActions(preferences.window(), desktop, application->programFolder(), window),
+        welcome,
+        kavrel::ui::playerWelcomeActions(preferences.window(), desktop, application->programFolder(),
+                                         binding.libraryBuildWindow()),
         {{QCoreApplication::applicationFilePath().toStdString(), application->programFolder().root().string()},
          kavrel::tools::XdgEnvironment::fromProcess(),
          launcherTrust},

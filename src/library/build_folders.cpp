@@ -58,6 +58,16 @@ std::vector<std::string> foldersOfFiles(const std::vector<std::string>& paths) {
     return outermost;
 }
 
+FolderPresence folderPresence(const std::vector<std::string>& folders) {
+    FolderPresence presence;
+    for (const auto& folder : folders) {
+        std::error_code error;
+        (std::filesystem::is_directory(folder, error) ? presence.present : presence.missing)
+            .push_back(folder);
+    }
+    return presence;
+}
+
 DroppedItems sortDroppedPaths(const std::vector<std::string>& paths) {
     DroppedItems items;
     for (const auto& path : paths) {

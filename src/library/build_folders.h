@@ -15,6 +15,14 @@ std::vector<std::string> foldersOfField(std::string_view field);
 // ordinal order: searching them finds every one of the files again and the new files beside them.
 std::vector<std::string> foldersOfFiles(const std::vector<std::string>& paths);
 
+// Blocking (asks the file system). `folders` parted into those that are there and those that are gone
+// (deleted, renamed, or on a disk that is not mounted), each in the given order.
+struct FolderPresence {
+    std::vector<std::string> present;
+    std::vector<std::string> missing;
+};
+FolderPresence folderPresence(const std::vector<std::string>& folders);
+
 struct DroppedItems {
     std::vector<std::string> files;
     std::vector<std::string> folders;

@@ -55,5 +55,18 @@ TEST(BuildFolders, DroppedPathsAreFoldersWhenTheFileSystemSaysSo) {
     EXPECT_EQ(items.folders, (Folders{path("Vol. 1"), path("Albums"), path("gone folder")}));
 }
 
+// A refresh leaves out what is no longer a folder: gone, or a file now stands under its name.
+TEST(BuildFolders, FoldersThatAreGoneArePartedFromThoseThatAreThere) {
+    test::TempDir dir;
+    std::filesystem::create_directories(dir / "a/b");
+    test::writeFile(dir / "now a file", "x");
+    std::filesystem::create_directory_symlink(dir / "a", dir / "link to a");
+    const auto path = [&](const char* name) { return (dir / name).string(); };
+    const auto presence = folderPresence(
+        {path("a/b"), path("gone"), path("now a file"), path("link to a"), path("a/gone/deeper"), path("a")});
+    EXPECT_EQ(presence.present, (Folders{path("a/b"), path("link to a"), path("a")}));
+    EXPECT_EQ(presence.missing, (Folders{path("gone"), path("now a file"), path("a/gone/deeper")}));
+}
+
 } // namespace
 } // namespace kavrel::library

@@ -12,7 +12,9 @@ QtTrayIcon::QtTrayIcon(const QIcon& icon, const TrayMenuTexts& texts) : icon_(ic
     icon_.setContextMenu(&menu_);
     QObject::connect(&icon_, &QSystemTrayIcon::activated, &menu_,
                      [this](QSystemTrayIcon::ActivationReason why) {
-                         if (why == QSystemTrayIcon::DoubleClick)
+                         // A notification area of the D-Bus kind (most desktops now) sends one plain
+                         // activation for a click and never a double-click, so a click restores too.
+                         if (why == QSystemTrayIcon::DoubleClick || why == QSystemTrayIcon::Trigger)
                              call(handlers_.restore);
                      });
     watch_.setInterval(1000);

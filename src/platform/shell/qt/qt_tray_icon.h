@@ -1,7 +1,7 @@
 #pragma once
-// The tray icon over Qt's system tray: the program's icon, its title as tip, a right-button menu with
-// restore and exit. Qt tells nothing when the notification area goes away, so while the icon is shown
-// its availability is checked every second.
+// The tray icon over Qt's system tray: the program's icon, its title as tip, a click or double-click that
+// restores, a right-button menu with restore and exit. Qt tells nothing when the notification area goes
+// away, so while the icon is shown its availability is checked every second.
 #include "platform/shell/tray_icon.h"
 
 #include <QIcon>

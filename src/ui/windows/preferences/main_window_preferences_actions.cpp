@@ -48,11 +48,20 @@ private:
 } // namespace
 
 void MainWindowPreferencesActions::switchEngine(const std::string& name, const engine::AskForProgram& ask) {
+    core::TConfRecord& settings = application_.settings();
+    // The outside player has no spectrum, so the analyser is off while it plays; the next engine with
+    // one shows it again if the user had it on before.
+    const bool analyserWanted = application_.facade().HasSpectrum()
+                                    ? window_.analyserOn()
+                                    : analyserWanted_.value_or(settings.AnalyserStateMinusOne == 1);
     MainWindowEngineSwitch view(window_, application_, ask);
     engine::SwitchEngine(application_.facade(), &application_.poller(), view, name);
+    if (analyserWanted && !window_.analyserOn())
+        window_.setAnalyserOn(true);
+    analyserWanted_ = analyserWanted;
     // The engine choice into the settings (the facade has it already).
     application_.engineSettings().SelectEngine(name);
-    application_.settings().AnalyserStateMinusOne = window_.analyserOn() ? 1 : 0;
+    settings.AnalyserStateMinusOne = window_.analyserOn() ? 1 : 0;
 }
 
 void MainWindowPreferencesActions::applyLanguage(int languageIndex) {

@@ -5,6 +5,7 @@
 #include "ui/windows/preferences/preferences_ports.h"
 
 #include <functional>
+#include <optional>
 
 namespace kavrel::ui::preferences {
 
@@ -14,10 +15,6 @@ public:
     MainWindowPreferencesActions(TForm1& window, core::Application& application,
                                  std::function<void(int)> applyLanguage)
         : window_(window), application_(application), applyLanguage_(std::move(applyLanguage)) {}
-
-    void setLanguageApplier(std::function<void(int)> applyLanguage) {
-        applyLanguage_ = std::move(applyLanguage);
-    }
 
     void switchEngine(const std::string& name, const engine::AskForProgram& ask) override;
     void applyLanguage(int languageIndex) override;
@@ -30,6 +27,9 @@ private:
     TForm1& window_;
     core::Application& application_;
     std::function<void(int)> applyLanguage_;
+    // Whether the user has the analyser on, kept while an engine without a spectrum plays; unknown until
+    // the first switch, when the stored state stands for it.
+    std::optional<bool> analyserWanted_;
 };
 
 } // namespace kavrel::ui::preferences

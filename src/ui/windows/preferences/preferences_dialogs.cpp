@@ -3,6 +3,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QMessageBox>
 
 namespace kavrel::ui::preferences {
@@ -16,8 +17,14 @@ std::optional<QString> QtPreferencesDialogs::chooseProgram(QWidget& parent, cons
 }
 
 std::optional<QFont> QtPreferencesDialogs::chooseFont(QWidget& parent, const QFont& current) {
+    // The dialog finds its style by name, and a font without one is "Normal" to it: a family whose
+    // upright style has another name ("Book") would open on its first style, often the italic one,
+    // and an unchanged OK would turn the list italic. The style the font resolves to is named instead.
+    QFont preset = current;
+    if (preset.styleName().isEmpty())
+        preset.setStyleName(QFontInfo(current).styleName());
     bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, current, &parent);
+    const QFont font = QFontDialog::getFont(&ok, preset, &parent);
     if (!ok)
         return std::nullopt;
     return font;

@@ -302,8 +302,12 @@ void TKavrelPreferences::leaveShare(int index) {
     }
     share.edit->setText(qText(stored));
     share.upDown->setPosition(core::shareUpDownOf(stored));
-    if (typed != stored)
-        showNumberError(QStringLiteral("Shuffle ") + share.label->text(), stored);
+    if (typed != stored) {
+        QString caption = share.label->text().trimmed();
+        if (caption.endsWith(u':'))
+            caption.chop(1);
+        showNumberError(QStringLiteral("Shuffle: ") + caption, stored);
+    }
 }
 
 void TKavrelPreferences::stepShare(int index, int direction) {

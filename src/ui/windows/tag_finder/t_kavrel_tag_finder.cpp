@@ -27,6 +27,17 @@ QString captionFor(const QPushButton& button, int slot, const char* builtIn) {
     return text.isEmpty() ? QString::fromUtf8(builtIn) : text;
 }
 
+// The first few, one a line, and how many more there are.
+QString namedFolders(const std::vector<std::string>& folders) {
+    constexpr std::size_t kNamed = 10;
+    QString text;
+    for (std::size_t i = 0; i < std::min(folders.size(), kNamed); ++i)
+        text += QString::fromStdString(folders[i]) + u'\n';
+    if (folders.size() > kNamed)
+        text += QStringLiteral("... and %1 more\n").arg(folders.size() - kNamed);
+    return text;
+}
+
 QString joinedFolders(const std::vector<std::string>& folders) {
     QString text;
     for (const auto& folder : folders)
@@ -86,8 +97,16 @@ void TKavrelTagFinder::openIn(OpenMode mode) {
     if (building() || mode == OpenMode::AsLeft)
         return;
     (mode == OpenMode::Add ? RadioButton2 : RadioButton1)->setChecked(true);
-    if (mode != OpenMode::RefreshFiles)
+    if (mode == OpenMode::RefreshFiles)
+        refresh();
+}
+
+void TKavrelTagFinder::refresh() {
+    // The CD library is whatever disc the drive holds now.
+    if (activeLibrary() == kCdLibrary) {
+        startCdBuild();
         return;
+    }
     const auto folders = library::foldersOfFiles(builds_.knownFiles(activeLibrary()));
     if (folders.empty()) {
         dialogs_.tell(*this, MessageIcon::Warning, QStringLiteral("The library is empty"),
@@ -95,8 +114,24 @@ void TKavrelTagFinder::openIn(OpenMode mode) {
                                      "your music folders and press Start."));
         return;
     }
-    Edit1->setText(joinedFolders(folders));
-    startFromField(false);
+    // A rebuild from a folder that is gone (or on a disk not mounted now) would quietly drop its songs.
+    const auto presence = library::folderPresence(folders);
+    if (presence.present.empty()) {
+        dialogs_.tell(*this, MessageIcon::Warning, QStringLiteral("The library's folders are gone"),
+                      QStringLiteral("None of the folders of the library can be found:\n%1\nThe library is "
+                                     "left as it is. If they are on a disk, connect it and refresh again.")
+                          .arg(namedFolders(presence.missing)));
+        return;
+    }
+    if (!presence.missing.empty() &&
+        !dialogs_.ask(*this, MessageIcon::Question, QStringLiteral("Some folders of the library are gone"),
+                      QStringLiteral("These folders of the library can no longer be found:\n%1\nIf they are "
+                                     "on a disk, connect it first. Refresh without them? Their songs leave "
+                                     "the library.")
+                          .arg(namedFolders(presence.missing))))
+        return;
+    Edit1->setText(joinedFolders(presence.present));
+    startFolders(presence.present, false);
 }
 
 void TKavrelTagFinder::buildFromDroppedItems(std::vector<std::string> files,
@@ -131,6 +166,10 @@ void TKavrelTagFinder::startFromField(bool cdBuild) {
         if (Edit1->text().trimmed().isEmpty())
             return;
     }
+    startFolders(library::foldersOfField(Edit1->text().toStdString()), cdBuild);
+}
+
+void TKavrelTagFinder::startFolders(std::vector<std::string> folders, bool cdBuild) {
     reset(false);
     const auto masks = chosenMasks();
     if (masks.empty()) {
@@ -139,7 +178,7 @@ void TKavrelTagFinder::startFromField(bool cdBuild) {
         return;
     }
     core::LibraryBuildRequest request;
-    request.folders = library::foldersOfField(Edit1->text().toStdString());
+    request.folders = std::move(folders);
     request.masks = masks;
     request.library = cdBuild ? kCdLibrary : activeLibrary();
     request.addMode = RadioButton2->isChecked();

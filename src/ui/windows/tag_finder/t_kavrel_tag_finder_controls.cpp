@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <limits>
+
 namespace kavrel::ui::tag_finder {
 namespace {
 
@@ -52,6 +54,9 @@ void TKavrelTagFinder::buildControls() {
     auto* options = control<QGroupBox>(this, "GroupBox3", QStringLiteral("Options"), {8, 6, 464, 152});
     auto* path = control<QGroupBox>(options, "GroupBox5", QStringLiteral("Path"), {8, 18, 448, 54});
     Edit1 = control<QLineEdit>(path, "Edit1", {}, {8, 22, 226, 23});
+    // A line edit cuts its text at 32767 characters by default; a library's folders joined run longer,
+    // and a cut list would leave whole folders out of the build.
+    Edit1->setMaxLength(std::numeric_limits<int>::max());
     Button3 = button(path, "Button3", QStringLiteral("Auto Chouse"), {240, 21, 96, 25});
     Button2 = button(path, "Button2", QStringLiteral("Manual Chouse"), {340, 21, 100, 25});
 

@@ -1,19 +1,18 @@
 #include "ui/windows/welcome/welcome_binding.h"
 
-#include "ui/windows/main/t_form1.h"
 #include "ui/windows/preferences/t_kavrel_preferences.h"
+#include "ui/windows/tag_finder/library_build_window.h"
 
 namespace kavrel::ui {
 
 WelcomeActions playerWelcomeActions(preferences::TKavrelPreferences& preferences,
                                     shell::DesktopShell& desktop, const fs::ProgramFolder& programFolder,
-                                    TForm1& mainWindow) {
+                                    tag_finder::LibraryBuildWindow& buildWindow) {
     return {
         [&preferences](int language) { preferences.chooseLanguage(language); },
         [&preferences](int distribution) { preferences.chooseArtistDistribution(distribution); },
         [&desktop, help = programFolder.resolve("\\help\\help.htm").string()] { desktop.openDocument(help); },
-        // Until the build window has a call of its own: the library button's click, which opens it.
-        [&mainWindow] { Q_EMIT mainWindow.ImgLibrary->clicked(); }};
+        [&buildWindow] { buildWindow.open(tag_finder::OpenMode::Rebuild); }};
 }
 
 void WelcomeBinding::run() {

@@ -12,9 +12,11 @@
 
 namespace kavrel::ui {
 
-class TForm1;
 namespace preferences {
 class TKavrelPreferences;
+}
+namespace tag_finder {
+class LibraryBuildWindow;
 }
 
 // What a finish does outside the window, in the player or in a test.
@@ -27,11 +29,11 @@ struct WelcomeActions {
 };
 
 // The player's: the choices go through the preferences window (so they act at once, as if clicked there),
-// help is the program folder's page, and the build window is what the main window's library button opens.
+// help is the program folder's page, and the build window opens set for a new library.
 // Everything outlives the actions.
 WelcomeActions playerWelcomeActions(preferences::TKavrelPreferences& preferences,
                                     shell::DesktopShell& desktop, const fs::ProgramFolder& programFolder,
-                                    TForm1& mainWindow);
+                                    tag_finder::LibraryBuildWindow& buildWindow);
 
 // Where the launchers go and what they start.
 struct WelcomeShortcuts {

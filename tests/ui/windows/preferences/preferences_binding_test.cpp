@@ -138,7 +138,8 @@ TEST_F(PreferencesBindingTest, SwitchingEnginesKeepsTheTrackAndTheAnalyserInTheS
     EXPECT_EQ(application().settings().AnalyserStateMinusOne, 0);
 }
 
-TEST_F(PreferencesBindingTest, ApolloWithAnEmptyPathAsksFirstAndCancellingStillSwitches) {
+TEST_F(PreferencesBindingTest,
+       ApolloWithAnEmptyPathAsksFirstCancellingStillSwitchesAndTheAnalyserComesBackAfter) {
     application().settings().gPath_Apollo.text.clear();
     dialog().open(PreferencesPage::General);
     control<QRadioButton>(dialog(), "En_Apollo").click();
@@ -149,6 +150,11 @@ TEST_F(PreferencesBindingTest, ApolloWithAnEmptyPathAsksFirstAndCancellingStillS
     EXPECT_EQ(application().settings().gPath_Apollo.text, "");
     EXPECT_EQ(control<QLineEdit>(dialog(), "gPath_Apollo").text(), "");
     EXPECT_FALSE(window().analyserOn()) << "the outside player has no spectrum";
+
+    control<QRadioButton>(dialog(), "En_Bass").click();
+    EXPECT_TRUE(window().analyserOn()) << "back as it was before the outside player";
+    EXPECT_TRUE(window().PaintFrame->Timer5.isActive());
+    EXPECT_EQ(application().settings().AnalyserStateMinusOne, 1);
 }
 
 TEST_F(PreferencesBindingTest, TheLanguageChangesTheCaptionsOfEveryWindowAtOnce) {
@@ -246,22 +252,20 @@ struct NoTrust final : tools::LauncherTrust {
 };
 
 // A second after start, with no library built, the welcome window; Enter finishes it through the
-// preferences and ends in the build window (the library button's click).
+// preferences and ends in the build window, set for a new library.
 TEST_F(PreferencesBindingTest, AFirstRunShowsTheWelcomeWindowAfterASecondAndFinishingEndsInTheBuildWindow) {
     test::TempDir home;
     NoTrust trust;
     TWelcome welcome(application().programFolder(), messages);
+    tag_finder::LibraryBuildWindow& build = player->binding->libraryBuildWindow();
     WelcomeBinding firstRun(
-        welcome, playerWelcomeActions(dialog(), shell, application().programFolder(), window()),
+        welcome, playerWelcomeActions(dialog(), shell, application().programFolder(), build),
         {{"/opt/kavrel/kavrel", dir.path().string()},
          {home.path().string(), (home / ".config").string(), (home / ".share").string(), ""},
          trust},
         messages);
     player->binding->setFirstRunAction([&firstRun] { firstRun.run(); });
-    int builds = 0;
-    QObject::connect(&window(), &TForm1::clicked, [&builds](layout::Control control, QPoint) {
-        builds += control == layout::Control::ImgLibrary ? 1 : 0;
-    });
+    build.window().RadioButton2->setChecked(true); // "Add Files", as a user may have left it
     welcome.Rus->setChecked(true);
     welcome.Classic->setChecked(true);
     welcome.Deckt->setChecked(false);
@@ -278,7 +282,9 @@ TEST_F(PreferencesBindingTest, AFirstRunShowsTheWelcomeWindowAfterASecondAndFini
     watch.start(10);
     clock.start();
     player->binding->startFirstRunCheck();
-    ASSERT_TRUE(QTest::qWaitFor([&builds] { return builds == 1; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&build] { return build.window().isVisible(); }, 5000));
+    EXPECT_FALSE(welcome.isVisible());
+    EXPECT_TRUE(build.window().RadioButton1->isChecked()) << "a new library: clear and add";
     EXPECT_GE(shownAfter, 950);
     EXPECT_LT(shownAfter, 3000);
     EXPECT_EQ(application().settings().GLanguage, 0);
@@ -291,6 +297,7 @@ TEST_F(PreferencesBindingTest, AFirstRunShowsTheWelcomeWindowAfterASecondAndFini
         std::find(shell.calls.begin(), shell.calls.end(), "document " + (dir / "help/help.htm").string()),
         shell.calls.end());
     EXPECT_TRUE(std::filesystem::exists(home / ".share/applications/kavrel.desktop"));
+    build.window().hide();
 }
 
 TEST_F(PreferencesBindingTest, NoWelcomeOnceALibraryHasBeenBuilt) {

@@ -194,6 +194,86 @@ TEST_F(TagFinderEntriesTest, ARefreshRebuildsFromTheFoldersOfTheLibrarysFiles) {
     EXPECT_EQ(std::ranges::find(files, path("music/b/abba.mp3")), files.end());
 }
 
+// A folder that is gone (deleted, or on a disk not connected now) would drop its songs without a word: the
+// refresh names it and goes on only when the user agrees; with every folder gone it starts nothing.
+TEST_F(TagFinderEntriesTest, ARefreshLeavesOutFoldersThatAreGoneOnlyWhenTheUserAgrees) {
+    copyFixture("library/tree/first", "music/c");
+    struct Case {
+        const char* name;
+        std::vector<const char*> gone;
+        std::deque<bool> answers;
+        QString caption;   // of the one message before any build
+        std::size_t files; // in the library afterwards
+    };
+    const std::vector<Case> cases = {
+        {"one gone, cancelled",
+         {"music/b"},
+         {false},
+         QStringLiteral("Some folders of the library are gone"),
+         9},
+        {"one gone, agreed", {"music/b"}, {true}, QStringLiteral("Some folders of the library are gone"), 4},
+        {"all gone",
+         {"music/a", "music/b", "music/c"},
+         {},
+         QStringLiteral("The library's folders are gone"),
+         9},
+    };
+    for (const auto& c : cases) {
+        const kavrel::test::TempDir hidden;
+        open();
+        dialogs.messages.clear();
+        start(path("music/a") + ";" + path("music/b") + ";" + path("music/c"));
+        expectSaved(9);
+        const auto before = libraryBytes("LB1");
+        for (const char* folder : c.gone)
+            std::filesystem::rename(dir / folder, hidden.path() / std::filesystem::path(folder).filename());
+        dialogs.messages.clear();
+        dialogs.answers = c.answers;
+        window->openIn(OpenMode::RefreshFiles);
+        ASSERT_FALSE(dialogs.messages.empty()) << c.name;
+        EXPECT_EQ(dialogs.messages[0].caption, c.caption) << c.name;
+        for (const char* folder : c.gone)
+            EXPECT_THAT(dialogs.messages[0].text.toStdString(), HasSubstr(path(folder))) << c.name;
+        if (c.files == 9) {
+            EXPECT_FALSE(window->building()) << c.name;
+            EXPECT_EQ(libraryBytes("LB1"), before) << c.name;
+        } else {
+            ASSERT_TRUE(waitForMessages(2)) << c.name;
+            EXPECT_EQ(dialogs.messages[1].caption, kFinished) << c.name;
+            EXPECT_EQ(paths("LB1").size(), c.files) << c.name;
+        }
+        for (const char* folder : c.gone)
+            std::filesystem::rename(hidden.path() / std::filesystem::path(folder).filename(), dir / folder);
+    }
+}
+
+// The library's folders joined run far past what a line edit holds by default (32767 characters); none
+// of them may be cut off.
+TEST_F(TagFinderEntriesTest, ARefreshOfALibraryInManyFoldersKeepsEveryOne) {
+    const std::string longName(120, 'n');
+    const std::string song = kavrel::test::readFile(dir / "music/a/acdc.mp3");
+    constexpr int kFolders = 300;
+    for (int i = 0; i < kFolders; ++i)
+        kavrel::test::writeFile(dir / "many" / (std::to_string(i) + longName) / "song.mp3", song);
+    open();
+    start(path("many"));
+    expectSaved(kFolders);
+    dialogs.messages.clear();
+    window->openIn(OpenMode::RefreshFiles);
+    expectSaved(kFolders);
+    EXPECT_GT(window->Edit1->text().size(), 32767);
+}
+
+TEST_F(TagFinderEntriesTest, ARefreshOfTheCdLibraryReadsTheDiscInTheDrive) {
+    mountDisc();
+    settings.ActiveLibrary.text = "LBCD";
+    open("/dev/sr0");
+    window->openIn(OpenMode::RefreshFiles);
+    ASSERT_TRUE(waitForMessages(1));
+    EXPECT_THAT(saved, ElementsAre("LBCD"));
+    EXPECT_EQ(paths("LBCD").size(), 2u);
+}
+
 TEST_F(TagFinderEntriesTest, TheButtonsShowTheLanguageFilesStateTexts) {
     open();
     const auto& table = lang::languageFileTables()[static_cast<int>(lang::LanguageWindow::LibraryBuild)];
