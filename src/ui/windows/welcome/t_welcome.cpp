@@ -58,6 +58,10 @@ TWelcome::TWelcome(const fs::ProgramFolder& programFolder, skin::SkinErrorReport
 
     skin::prepareSkinControls(*this, skin::welcomeSkin());
     skin::loadSkinSet(*this, skin::welcomeSkin(), skin::skinRootOf(programFolder), skinErrors);
+    // The keyboard goes down the window as a reader does: language, columns, then the launchers.
+    QWidget* const order[] = {Rus, Eng, Classic, Special, Deckt, Qlanch, Start};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
     connect(Image2, &TMegaImage::clicked, this, &QDialog::accept);
     connect(Image3, &TMegaImage::clicked, this, &QDialog::reject);
     Eng->setFocus();
@@ -67,6 +71,11 @@ QWidget* TWelcome::strip(QPoint place, QSize size) {
     auto* grey = new QWidget(this);
     grey->setGeometry(QRect(place, size));
     setColors(*grey, palette::text, kStripGrey);
+    // The choice marks stand out of the grey: a dark well with the accent's dot.
+    QPalette marks = grey->palette();
+    marks.setColor(QPalette::Base, palette::frame);
+    marks.setColor(QPalette::Text, palette::accent);
+    grey->setPalette(marks);
     QFont font(QStringLiteral("Verdana"));
     font.setBold(true);
     font.setPixelSize(12);

@@ -126,6 +126,20 @@ TEST_F(WelcomeTest, EnterFinishesAndEscapeSkipsWhereverTheFocusIs) {
     }
 }
 
+TEST_F(WelcomeTest, TabGoesThroughTheChoicesInTheOrderTheyAreRead) {
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.Rus->setFocus();
+    QStringList visited{window.focusWidget()->objectName()};
+    for (int press = 0; press < 4; ++press) {
+        QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
+        visited << window.focusWidget()->objectName();
+    }
+    // One stop for each group of choices, as Qt gives the arrow keys the choices within it.
+    EXPECT_EQ(visited.join(' ').toStdString(), "Rus Classic Deckt Qlanch Start");
+}
+
 TEST_F(WelcomeTest, FinishingSetsTheChoicesWritesTheLaunchersThenOpensHelpAndTheBuildWindow) {
     window.Rus->setChecked(true);
     window.Classic->setChecked(true);
