@@ -44,6 +44,8 @@ TEqualizer::TEqualizer(const fs::ProgramFolder& programFolder, skin::SkinErrorRe
     installControlAccessibility();
     makeTopMostTool(*this);
     setObjectName(QStringLiteral("TEqualizer"));
+    // Named in window lists and for screen readers, though it has no title bar to show it.
+    setWindowTitle(QStringLiteral("Equalizer"));
     setFixedSize(ClientSize);
     setColors(*this, Qt::white, Qt::black);
 
@@ -98,6 +100,7 @@ void TEqualizer::resetClicked() {
 
 void TEqualizer::showEnabled(bool on) {
     showEqualizerEnabled(*ImgEnabled, on);
+    setAccessibleOnOff(*ImgEnabled, on);
 }
 
 bool TEqualizer::eventFilter(QObject* watched, QEvent* event) {

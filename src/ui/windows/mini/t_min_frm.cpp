@@ -234,13 +234,7 @@ void TMinFrm::mousePressEvent(QMouseEvent* event) {
 
 void TMinFrm::showEvent(QShowEvent* event) {
     reassertTopMost(*this);
-    Label3->Timer2.start();
     QWidget::showEvent(event);
-}
-
-void TMinFrm::hideEvent(QHideEvent* event) {
-    Label3->Timer2.stop();
-    QWidget::hideEvent(event);
 }
 
 } // namespace kavrel::ui

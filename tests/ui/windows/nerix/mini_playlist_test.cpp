@@ -233,5 +233,16 @@ TEST_F(MiniPlaylistTest, PlayLookBarsAndTitleReachTheMiniPlayerEvenHidden) {
     EXPECT_EQ(mini.Label3->text(), "Artist - Title");
 }
 
+TEST_F(MiniPlaylistTest, TheMiniPlayerNamesWhatPlaysAsTheMainWindowDoes) {
+    // Its window stands in for the main one on the task bar while the main window is hidden.
+    load(2);
+    control->PlayRow(2);
+    control->TimeDisplay();
+    ASSERT_NE(mainView.windowTitle.find(titleOf(2)), std::string::npos);
+    EXPECT_EQ(mini.windowTitle().toStdString(), mainView.windowTitle);
+    control->Stop(true);
+    EXPECT_EQ(mini.windowTitle(), "Kavrel");
+}
+
 } // namespace
 } // namespace kavrel::test
