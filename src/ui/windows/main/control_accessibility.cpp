@@ -7,7 +7,9 @@
 #include "ui/windows/main/skin_piece.h"
 #include "ui/windows/main/ticker_strip.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QLabel>
 #include <QMetaObject>
 #include <optional>
 
@@ -128,6 +130,16 @@ QAccessibleInterface* controlAccessible(const QString&, QObject* object) {
 }
 
 } // namespace
+
+void nameNamelessControls(QWidget& window) {
+    for (QWidget* child : window.findChildren<QWidget*>()) {
+        if (!child->accessibleName().isEmpty() || child->objectName().isEmpty())
+            continue;
+        auto* label = qobject_cast<QLabel*>(child);
+        if ((label && label->text().isEmpty()) || qobject_cast<QAbstractItemView*>(child))
+            child->setAccessibleName(child->objectName());
+    }
+}
 
 void setAccessibleOnOff(QWidget& button, bool on) {
     button.setProperty(OnOffProperty, on);

@@ -11,6 +11,10 @@ namespace kavrel::ui {
 // Installs the factory once per process; later calls do nothing. Main thread.
 void installControlAccessibility();
 
+// Qt's own pictures, texts and lists of `window` that have neither text nor name take their control name,
+// so that a tool lists none of them nameless. Called once the window's controls exist.
+void nameNamelessControls(QWidget& window);
+
 // An on/off image button whose pictures alone do not tell its state (the equalizer's switch) says it
 // here, so that assistive tools read it as checked or not.
 void setAccessibleOnOff(QWidget& button, bool on);

@@ -100,6 +100,7 @@ TMinFrm::TMinFrm(const fs::ProgramFolder& programFolder, skin::SkinErrorReporter
     move(x(), 0);
 
     connectButtons();
+    nameNamelessControls(*this);
     installEventFilter(this);
     for (QWidget* child : findChildren<QWidget*>())
         child->installEventFilter(this);

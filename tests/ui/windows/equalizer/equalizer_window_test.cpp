@@ -51,7 +51,14 @@ TEST_F(EqualizerWindowTest, ControlsStandWhereTheWindowPlacesThem) {
     EXPECT_EQ(window.mask().boundingRect(), QRect(8, 4, 351, 158));
     EXPECT_FALSE(window.mask().contains(QPoint(8, 4))) << "the corners are rounded";
     EXPECT_TRUE(window.mask().contains(QPoint(20, 20)));
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(&window)->text(QAccessible::Name), "Equalizer");
+    const auto nameOf = [](QWidget* widget) {
+        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+    };
+    EXPECT_EQ(nameOf(&window), "Equalizer");
+    EXPECT_EQ(nameOf(window.band(1)), "80 Hz");
+    EXPECT_EQ(nameOf(window.band(5)), "560 Hz");
+    EXPECT_EQ(nameOf(window.band(16)), "16000 Hz");
+    EXPECT_EQ(nameOf(window.ImgFonEq), "ImgFonEq") << "no control is nameless";
 }
 
 TEST_F(EqualizerWindowTest, SliderFiveToTheTopAndBottomSets560HzToItsLimits) {
