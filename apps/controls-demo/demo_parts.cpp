@@ -2,6 +2,8 @@
 
 #include "ui/controls/skin_palette.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QPainter>
 #include <algorithm>
 #include <cstdio>
@@ -108,6 +110,15 @@ std::filesystem::path skinRootFromArguments(const QStringList& arguments) {
     if (at >= 0 && at + 1 < arguments.size())
         return arguments[at + 1].toStdString();
     return std::filesystem::current_path() / "Pictures";
+}
+
+bool saveScreenshot(QWidget& window, const QString& folder, const QString& name) {
+    QApplication::processEvents();
+    const QString file = QDir(folder).filePath(name);
+    if (QDir().mkpath(folder) && window.grab().save(file))
+        return true;
+    std::fprintf(stderr, "kavrel-controls-demo: cannot write %s\n", qPrintable(file));
+    return false;
 }
 
 } // namespace kavrel::demo

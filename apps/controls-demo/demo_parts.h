@@ -48,4 +48,8 @@ public:
 // The skin root: the folder given on the command line, else "Pictures" under the current folder.
 std::filesystem::path skinRootFromArguments(const QStringList& arguments);
 
+// Saves what `window` shows now as `name` in `folder`, making the folder first; false (said on the
+// terminal) when it cannot be written, so that a screenshot run never ends quietly without its pictures.
+bool saveScreenshot(QWidget& window, const QString& folder, const QString& name);
+
 } // namespace kavrel::demo

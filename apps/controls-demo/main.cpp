@@ -41,13 +41,15 @@ int main(int argc, char** argv) {
 
     if (screenshots) {
         // The timer fires after this block has ended: the folder goes with the lambda by value.
-        QTimer::singleShot(300, [&window, folder = QDir(arguments[shotAt + 1])] {
+        QTimer::singleShot(300, [&window, folder = arguments[shotAt + 1]] {
+            bool saved = true;
             for (int page = 0; page < window.count(); ++page) {
                 window.setCurrentIndex(page);
-                QApplication::processEvents();
-                window.grab().save(folder.filePath(QStringLiteral("page%1.png").arg(page + 1)));
+                saved = kavrel::demo::saveScreenshot(window, folder,
+                                                     QStringLiteral("page%1.png").arg(page + 1)) &&
+                        saved;
             }
-            QApplication::quit();
+            QApplication::exit(saved ? 0 : 1);
         });
     }
     return QApplication::exec();

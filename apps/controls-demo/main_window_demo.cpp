@@ -74,11 +74,6 @@ void fillSample(ui::TForm1& window, ui::MainWindowPlaylistView& view) {
     view.showMarkLabel(playlist::MarkLabel::Left, 80);
 }
 
-void save(QWidget& window, const QDir& folder, const QString& name) {
-    QApplication::processEvents();
-    window.grab().save(folder.filePath(name));
-}
-
 } // namespace
 
 int runMainWindowDemo(const std::filesystem::path& skinRoot, const std::optional<QString>& screenshotFolder) {
@@ -93,18 +88,18 @@ int runMainWindowDemo(const std::filesystem::path& skinRoot, const std::optional
     window.setAnalyserOn(true);
 
     if (screenshotFolder) {
-        QTimer::singleShot(400, &window, [&window, folder = QDir(*screenshotFolder)] {
-            save(window, folder, "main-built-in.png");
+        QTimer::singleShot(400, &window, [&window, folder = *screenshotFolder] {
+            bool saved = saveScreenshot(window, folder, "main-built-in.png");
             window.resizeStep(ui::layout::ResizePiece::Corner, {1000, 1000});
             window.resizeStep(ui::layout::ResizePiece::Corner, {1251, 1123});
             window.resizeFinished(ui::layout::ResizePiece::Corner);
-            save(window, folder, "main-widened.png");
+            saved = saveScreenshot(window, folder, "main-widened.png") && saved;
             window.toggleFullScreen();
-            save(window, folder, "main-full-screen.png");
+            saved = saveScreenshot(window, folder, "main-full-screen.png") && saved;
             window.toggleFullScreen();
             window.setArtistColumns(ui::ArtistColumns::Incorporated);
-            save(window, folder, "main-incorporated.png");
-            QApplication::quit();
+            saved = saveScreenshot(window, folder, "main-incorporated.png") && saved;
+            QApplication::exit(saved ? 0 : 1);
         });
     }
     return QApplication::exec();

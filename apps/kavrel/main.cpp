@@ -15,8 +15,8 @@
 #include "ui/windows/main/t_form1.h"
 #include "ui/windows/messages/player_messages.h"
 #include "ui/windows/player/player_windows.h"
-#include "ui/windows/shell/shell_binding.h"
 #include "ui/windows/preferences/preferences_binding.h"
+#include "ui/windows/shell/shell_binding.h"
 #include "ui/windows/welcome/welcome_binding.h"
 
 #include <QApplication>
@@ -65,7 +65,8 @@ int main(int argc, char** argv) {
     // From here on a quit signal saves and quits, whatever start-up step runs: no step waits on the user
     // before the event loop (start-up messages are shown once it runs).
     QuitSignals quitSignals;
-    QObject::connect(&quitSignals, &QuitSignals::quitRequested, &qtApplication, [&application] {
+    QObject::connect(&quitSignals, &QuitSignals::quitRequested, &qtApplication, [&application, &messages] {
+        messages.unattendedQuitBegins();
         if (application)
             application->quit();
         else
@@ -110,7 +111,8 @@ int main(int argc, char** argv) {
         welcome,
         kavrel::ui::playerWelcomeActions(preferences.window(), desktop, application->programFolder(),
                                          binding.libraryBuildWindow()),
-        {{QCoreApplication::applicationFilePath().toStdString(), application->programFolder().root().string()},
+        {{QCoreApplication::applicationFilePath().toStdString(),
+          application->programFolder().root().string()},
          kavrel::tools::XdgEnvironment::fromProcess(),
          launcherTrust},
         messages);

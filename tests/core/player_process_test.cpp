@@ -137,5 +137,24 @@ TEST_F(PlayerProcessTest, AQuitSignalWhileAStartUpMessageIsOpenSavesAndExits) {
         << "save-state wrote the preset";
 }
 
+// A save that fails during a logout (here the playlists cannot be written: their folder is a file) is
+// said on standard error, and the player still ends: no message box waits for a user who has gone.
+TEST_F(PlayerProcessTest, AQuitSignalWhoseSaveFailsSaysSoAndStillEnds) {
+    std::filesystem::remove_all(program / "PlayLists");
+    test::writeFile(program / "PlayLists", "not a folder");
+    const std::filesystem::path errors = dir / "errors.txt";
+    const pid_t player = start({runtime, {}}, errors);
+    ASSERT_TRUE(waitUntilReady(player));
+    ::kill(player, SIGTERM);
+    const int exitCode = waitFor(player, 20s);
+    if (exitCode < 0) {
+        ::kill(player, SIGKILL);
+        ::waitpid(player, nullptr, 0);
+    }
+    ASSERT_TRUE(exitCode == 0 || exitCode == 1) << "exit " << exitCode << ": " << readFile(errors);
+    EXPECT_NE(readFile(errors).find("could not be saved"), std::string::npos) << readFile(errors);
+    EXPECT_EQ(savedSharesText(), "0") << "what could be saved was saved";
+}
+
 } // namespace
 } // namespace kavrel::core

@@ -1,5 +1,6 @@
 #include "ui/windows/equalizer/t_equalizer.h"
 
+#include "engine/bass_engine.h"
 #include "ui/controls/picture_swaps.h"
 #include "ui/skin/skin_loader.h"
 #include "ui/skin/skin_tables.h"
@@ -44,6 +45,8 @@ TEqualizer::TEqualizer(const fs::ProgramFolder& programFolder, skin::SkinErrorRe
     installControlAccessibility();
     makeTopMostTool(*this);
     setObjectName(QStringLiteral("TEqualizer"));
+    // Named in window lists and for screen readers, though it has no title bar to show it.
+    setWindowTitle(QStringLiteral("Equalizer"));
     setFixedSize(ClientSize);
     setColors(*this, Qt::white, Qt::black);
 
@@ -55,6 +58,9 @@ TEqualizer::TEqualizer(const fs::ProgramFolder& programFolder, skin::SkinErrorRe
         TQelScrollerVr* bar =
             slider(this, QStringLiteral("QelScrollerVr%1").arg(n), FirstBandLeft + (n - 1) * BandSpacing);
         bands_[std::size_t(n) - 1] = bar;
+        // Read out by its band, as the guide under it shows.
+        bar->setAccessibleName(
+            QStringLiteral("%1 Hz").arg(double(engine::TBass::kBandCentres[std::size_t(n) - 1])));
         connect(bar, &TQelScrollerVr::OnChange, this,
                 [this, n](QObject*, int position) { port_.setBandGain(n, gainOf(position)); });
     }
@@ -66,6 +72,7 @@ TEqualizer::TEqualizer(const fs::ProgramFolder& programFolder, skin::SkinErrorRe
     skin::loadSkinSet(*this, skin::equalizerSkin(), skin::skinRootOf(programFolder), skinErrors);
     showEnabled(port_.enabled());
     setMask(roundedRegion(Background, CornerEllipse));
+    nameNamelessControls(*this);
 
     connect(ImgEnabled, &TMegaImage::clicked, this, &TEqualizer::enabledClicked);
     connect(ImgPreset, &TMegaImage::clicked, this, &TEqualizer::resetClicked);
@@ -98,6 +105,7 @@ void TEqualizer::resetClicked() {
 
 void TEqualizer::showEnabled(bool on) {
     showEqualizerEnabled(*ImgEnabled, on);
+    setAccessibleOnOff(*ImgEnabled, on);
 }
 
 bool TEqualizer::eventFilter(QObject* watched, QEvent* event) {

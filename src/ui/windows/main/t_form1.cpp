@@ -64,7 +64,6 @@ TForm1::TForm1(const fs::ProgramFolder& programFolder, skin::SkinErrorReporter& 
     applyLayout();
 
     Label3->setText(QStringLiteral("Kavrel 1.0 TP 1"));
-    Label3->Timer2.start();
 }
 
 void TForm1::prepareParts() {

@@ -58,4 +58,14 @@ void TickerStrip::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
+void TickerStrip::showEvent(QShowEvent* event) {
+    Timer2.start();
+    QWidget::showEvent(event);
+}
+
+void TickerStrip::hideEvent(QHideEvent* event) {
+    Timer2.stop();
+    QWidget::hideEvent(event);
+}
+
 } // namespace kavrel::ui

@@ -1,6 +1,7 @@
 #pragma once
 // The scrolling title (Label3): every tick of its 20 ms timer (Timer2) the text moves one pixel to the
-// left, and once it has passed completely it comes in again from the right edge.
+// left, and once it has passed completely it comes in again from the right edge. The timer runs while the
+// strip shows, so of the main window's and the mini player's strips only the visible one scrolls.
 #include <QColor>
 #include <QTimer>
 #include <QWidget>
@@ -29,6 +30,8 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     QString text_;

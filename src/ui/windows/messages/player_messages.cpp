@@ -14,6 +14,8 @@ void PlayerMessages::reportError(std::string_view message) {
 
 void PlayerMessages::show(const QString& message) {
     std::fprintf(stderr, "kavrel: %s\n", message.toUtf8().constData());
+    if (unattended_)
+        return;
     if (collecting_) {
         pending_.append(message);
         return;

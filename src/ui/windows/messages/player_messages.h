@@ -24,11 +24,15 @@ public:
     void startUpFinished();
     // What start-up has collected and not yet shown.
     const QStringList& pending() const { return pending_; }
+    // A quit nobody waits at (a quit signal, a desktop logout) has begun: from now on failures, such as a
+    // save that fails, go to standard error only, so that no box holds the quit up.
+    void unattendedQuitBegins() { unattended_ = true; }
 
 private:
     void show(const QString& message);
 
     bool collecting_ = true;
+    bool unattended_ = false;
     QStringList pending_;
 };
 

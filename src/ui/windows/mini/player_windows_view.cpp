@@ -70,6 +70,12 @@ void PlayerWindowsView::setTimeTexts(const std::string& trackTime, const std::st
         mini_.setTimeText(qt(trackTime), qt(playlistTime));
 }
 
+void PlayerWindowsView::setWindowTitle(const std::string& title) {
+    // The mini player stands in for the main window on the task bar, so it names what plays as well.
+    main_.setWindowTitle(title);
+    mini_.setWindowTitle(qt(title));
+}
+
 void PlayerWindowsView::setTickerText(const std::string& text) {
     // Each title strip scrolls only while its window shows.
     main_.setTickerText(text);

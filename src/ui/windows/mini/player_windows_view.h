@@ -31,7 +31,7 @@ public:
 
     void setSizeTotalText(const std::string& text) override { main_.setSizeTotalText(text); }
     void setTimeTexts(const std::string& trackTime, const std::string& playlistTime) override;
-    void setWindowTitle(const std::string& title) override { main_.setWindowTitle(title); }
+    void setWindowTitle(const std::string& title) override;
     void setTickerText(const std::string& text) override;
 
     void setPlayButton(int picture, int state) override;

@@ -100,6 +100,7 @@ TMinFrm::TMinFrm(const fs::ProgramFolder& programFolder, skin::SkinErrorReporter
     move(x(), 0);
 
     connectButtons();
+    nameNamelessControls(*this);
     installEventFilter(this);
     for (QWidget* child : findChildren<QWidget*>())
         child->installEventFilter(this);
@@ -234,13 +235,7 @@ void TMinFrm::mousePressEvent(QMouseEvent* event) {
 
 void TMinFrm::showEvent(QShowEvent* event) {
     reassertTopMost(*this);
-    Label3->Timer2.start();
     QWidget::showEvent(event);
-}
-
-void TMinFrm::hideEvent(QHideEvent* event) {
-    Label3->Timer2.stop();
-    QWidget::hideEvent(event);
 }
 
 } // namespace kavrel::ui

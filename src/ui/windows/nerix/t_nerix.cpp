@@ -64,6 +64,7 @@ TNerix::TNerix(const fs::ProgramFolder& programFolder, skin::SkinErrorReporter& 
         QRect(QPoint(Background.left() + 5, Background.top() + 2),
               QPoint(Background.left() + Background.width() - 2, Background.top() + Background.height() - 4)),
         CornerEllipse));
+    nameNamelessControls(*this);
 
     connect(QelScrollerVr6, &TQelScrollerVr::OnChange, this,
             [this](QObject*, int position) { ListBox6->setTopIndex(position); });

@@ -3,6 +3,7 @@
 #include "ui/skin/skin_error_reporter.h"
 #include "ui/windows/equalizer/t_equalizer.h"
 
+#include <QAccessible>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -50,6 +51,14 @@ TEST_F(EqualizerWindowTest, ControlsStandWhereTheWindowPlacesThem) {
     EXPECT_EQ(window.mask().boundingRect(), QRect(8, 4, 351, 158));
     EXPECT_FALSE(window.mask().contains(QPoint(8, 4))) << "the corners are rounded";
     EXPECT_TRUE(window.mask().contains(QPoint(20, 20)));
+    const auto nameOf = [](QWidget* widget) {
+        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+    };
+    EXPECT_EQ(nameOf(&window), "Equalizer");
+    EXPECT_EQ(nameOf(window.band(1)), "80 Hz");
+    EXPECT_EQ(nameOf(window.band(5)), "560 Hz");
+    EXPECT_EQ(nameOf(window.band(16)), "16000 Hz");
+    EXPECT_EQ(nameOf(window.ImgFonEq), "ImgFonEq") << "no control is nameless";
 }
 
 TEST_F(EqualizerWindowTest, SliderFiveToTheTopAndBottomSets560HzToItsLimits) {
@@ -106,6 +115,10 @@ TEST_F(EqualizerWindowTest, EnabledTogglesTheEqualizerAndItsPicture) {
         sendMouse(*window.ImgEnabled, QEvent::MouseButtonRelease, {2, 2});
         EXPECT_EQ(port.on, expected);
         EXPECT_EQ(window.ImgEnabled->picture(), window.ImgEnabled->slot(expected ? 1 : 2));
+        // A screen reader hears the switch's state, not only its picture.
+        const QAccessible::State state = QAccessible::queryAccessibleInterface(window.ImgEnabled)->state();
+        EXPECT_TRUE(state.checkable);
+        EXPECT_EQ(bool(state.checked), expected);
     }
 }
 

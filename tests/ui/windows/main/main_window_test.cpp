@@ -180,16 +180,26 @@ TEST(MainWindow, EveryControlIsReachableThroughAccessibility) {
         QWidget* widget;
         QAccessible::Role role;
         QString name;
+        QString description;
     };
-    for (const Case& c : {Case{window.ImgPlayPause, QAccessible::Button, "Play/Pause (Win + Space)"},
-                          Case{window.ImgVniz, QAccessible::Button, "ImgVniz"},
-                          Case{window.TimeSKRL, QAccessible::Slider, "TimeSKRL"},
-                          Case{window.VolumeSKRL, QAccessible::Slider, "Volume (Win + Up/Down)"},
-                          Case{window.ImgAlbAlboms, QAccessible::Button, "ALBUMS"},
-                          Case{window.Label3, QAccessible::StaticText, "Kavrel 1.0 TP 1"}}) {
+    window.setWindowTitle("Artist - Title - 00:01/02:05");
+    for (const Case& c :
+         {Case{window.ImgPlayPause, QAccessible::Button, "Play/Pause (Win + Space)", "ImgPlayPause"},
+          Case{window.ImgVniz, QAccessible::Button, "ImgVniz", "ImgVniz"},
+          Case{window.TimeSKRL, QAccessible::Slider, "TimeSKRL", "TimeSKRL"},
+          Case{window.VolumeSKRL, QAccessible::Slider, "Volume (Win + Up/Down)", "VolumeSKRL"},
+          Case{window.ImgAlbAlboms, QAccessible::Button, "ALBUMS", "ImgAlbAlboms"},
+          Case{window.ImgAblSortBy, QAccessible::Button, "SORT", "ImgAblSortBy"},
+          Case{window.ImgSongSortBy, QAccessible::Button, "SORT", "ImgSongSortBy"},
+          Case{window.Label3, QAccessible::StaticText, "Kavrel 1.0 TP 1", "Label3"},
+          // The window itself, named by its title as a window list shows it.
+          Case{&window, QAccessible::Window, "Artist - Title - 00:01/02:05", {}}}) {
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(c.widget);
         EXPECT_EQ(accessible->role(), c.role) << c.widget->objectName().toStdString();
         EXPECT_EQ(accessible->text(QAccessible::Name), c.name);
+        if (!c.description.isEmpty()) {
+            EXPECT_EQ(accessible->text(QAccessible::Description), c.description);
+        }
     }
     EXPECT_EQ(window.StaticText3->toolTip(), "Time/Size in MB");
 

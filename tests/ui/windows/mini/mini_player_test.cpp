@@ -4,6 +4,7 @@
 #include "ui/skin/skin_error_reporter.h"
 #include "ui/windows/mini/t_min_frm.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -74,6 +75,9 @@ TEST_F(MiniPlayerTest, SizeClipAndPlaceFollowTheStrip) {
     EXPECT_EQ(window.StaticText1->text(), "0:00/0:00...0:00/0:00");
     EXPECT_EQ(window.SCRLvolumeMIN->toolTip(), "Volume (Win + Up/Down)");
     EXPECT_FALSE(window.ImgPlayPause->slot(4).isNull()) << "the mini skin loaded";
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&window)->role(), QAccessible::Window);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(window.Imgfon)->text(QAccessible::Name), "Imgfon")
+        << "no control is nameless";
 }
 
 TEST_F(MiniPlayerTest, StopPreviousAndNextNeedTracksPlayPauseDoesNot) {

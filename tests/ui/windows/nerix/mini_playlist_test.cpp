@@ -13,6 +13,7 @@
 #include "ui/windows/nerix/playlist_mini_port.h"
 #include "ui/windows/nerix/t_nerix.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <gtest/gtest.h>
@@ -112,6 +113,18 @@ TEST_F(MiniPlaylistTest, WindowShapeAndControls) {
     EXPECT_EQ(nerix->QelScrollerVr6->geometry(), QRect(177, 12, 10, 255));
     EXPECT_EQ(nerix->QelScrollerVr6->Max(), 0);
     EXPECT_TRUE(nerix->windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+TEST_F(MiniPlaylistTest, AssistiveToolsFindTheWindowTheListAndItsRows) {
+    load(3);
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(nerix.get());
+    EXPECT_EQ(window->role(), QAccessible::Window);
+    EXPECT_EQ(window->text(QAccessible::Name), "Nerix");
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(nerix->ListBox6);
+    EXPECT_EQ(list->text(QAccessible::Name), "ListBox6");
+    ASSERT_NE(list->tableInterface(), nullptr);
+    EXPECT_EQ(list->tableInterface()->rowCount(), 3);
+    EXPECT_EQ(list->tableInterface()->cellAt(1, 0)->text(QAccessible::Name).toStdString(), nerixRows()[1]);
 }
 
 TEST_F(MiniPlaylistTest, ShowsTheSameEntriesAsTheMainPlaylist) {
@@ -231,6 +244,17 @@ TEST_F(MiniPlaylistTest, PlayLookBarsAndTitleReachTheMiniPlayerEvenHidden) {
     EXPECT_EQ(mini.SCRLtimeMIN->Position(), 20);
     EXPECT_EQ(mini.SCRLvolumeMIN->Position(), 700);
     EXPECT_EQ(mini.Label3->text(), "Artist - Title");
+}
+
+TEST_F(MiniPlaylistTest, TheMiniPlayerNamesWhatPlaysAsTheMainWindowDoes) {
+    // Its window stands in for the main one on the task bar while the main window is hidden.
+    load(2);
+    control->PlayRow(2);
+    control->TimeDisplay();
+    ASSERT_NE(mainView.windowTitle.find(titleOf(2)), std::string::npos);
+    EXPECT_EQ(mini.windowTitle().toStdString(), mainView.windowTitle);
+    control->Stop(true);
+    EXPECT_EQ(mini.windowTitle(), "Kavrel");
 }
 
 } // namespace
