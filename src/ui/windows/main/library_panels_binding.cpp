@@ -5,7 +5,7 @@
 #include "ui/windows/main/t_form1.h"
 
 #include <QContextMenuEvent>
-#include <algorithm>
+#include <array>
 
 namespace kavrel::ui {
 

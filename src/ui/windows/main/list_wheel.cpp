@@ -1,6 +1,7 @@
 #include "ui/windows/main/list_wheel.h"
 
 #include "ui/controls/qel_scroller_vr.h"
+#include "ui/controls/row_hint_popup.h"
 
 #include <QAbstractScrollArea>
 #include <QWheelEvent>
@@ -20,8 +21,8 @@ int wheelPosition(int position, int maximum, int notches) {
 }
 
 ListWheel::ListWheel(QAbstractScrollArea& list, TQelScrollerVr& bar, std::function<void(int)> scrollList)
-    : QObject(&list), bar_(bar), scrollList_(std::move(scrollList)) {
-    list.viewport()->installEventFilter(this);
+    : QObject(&list), viewport_(*list.viewport()), bar_(bar), scrollList_(std::move(scrollList)) {
+    viewport_.installEventFilter(this);
 }
 
 bool ListWheel::eventFilter(QObject* watched, QEvent* event) {
@@ -36,6 +37,9 @@ bool ListWheel::eventFilter(QObject* watched, QEvent* event) {
         scrollList_(position);
         bar_.setPosition(position);
     }
+    // The wheel stops here, before the hint's own watch sees it.
+    for (RowHintPopup* hint : viewport_.findChildren<RowHintPopup*>(Qt::FindDirectChildrenOnly))
+        hint->cancel();
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The wheel over a list of the main window: seven rows a notch, the list and the scroller beside it moved
-// together, from the scroller's place and within 0..its maximum. Main thread only.
+// together, from the scroller's place and within 0..its maximum. A row hint over the list goes, since the
+// rows under the pointer have moved. Main thread only.
 #include <QObject>
 #include <functional>
 
@@ -27,6 +28,7 @@ protected:
 private:
     ListWheel(QAbstractScrollArea& list, TQelScrollerVr& bar, std::function<void(int)> scrollList);
 
+    QWidget& viewport_;
     TQelScrollerVr& bar_;
     std::function<void(int)> scrollList_;
     int pending_ = 0; // eighths of a degree not yet a whole notch (fine-grained wheels and touch pads)

@@ -12,7 +12,8 @@ constexpr int kWheelNotch = 120;
 
 bool overAList(QWidget* widget) {
     for (; widget; widget = widget->parentWidget())
-        if (qobject_cast<TCListBox*>(widget) || qobject_cast<TQelScrollerVr*>(widget))
+        if (qobject_cast<TCListBox*>(widget) || qobject_cast<TCListView*>(widget) ||
+            qobject_cast<TQelScrollerVr*>(widget))
             return true;
     return false;
 }

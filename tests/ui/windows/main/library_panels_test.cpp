@@ -261,6 +261,12 @@ TEST_F(LibraryPanelsTest, TheSongHintSitsOverItsRowAndItsMenuShowsTheFile) {
         songs.viewport()->mapToGlobal(songs.visualRect(songs.model()->index(1, 0)).topLeft());
     EXPECT_EQ(hint.pos(), QPoint(songs.mapToGlobal(QPoint(0, 0)).x() - 1, rowTop.y() - 3));
 
+    // The wheel would move other rows under the pointer.
+    QWheelEvent wheel(over, songs.viewport()->mapToGlobal(over), {}, {0, -120}, Qt::NoButton, {},
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(songs.viewport(), &wheel);
+    EXPECT_FALSE(hint.isVisible()) << "the wheel takes the hint away";
+
     QContextMenuEvent menu(QContextMenuEvent::Mouse, over, songs.viewport()->mapToGlobal(over));
     QApplication::sendEvent(songs.viewport(), &menu);
     EXPECT_FALSE(hint.isVisible());

@@ -196,9 +196,15 @@ TEST_F(ShellBindingTest, TheWheelOutsideTheListsSetsTheVolume) {
     turnWheel(*window, true);
     EXPECT_EQ(application->settings().VolumePosition, 450);
     EXPECT_EQ(window->VolumeSKRL->Position(), 450);
-    turnWheel(*window->ListBox5->viewport(), true);
+    for (QAbstractItemView* list : std::initializer_list<QAbstractItemView*>{
+             window->ListBox1, window->ListBox2, window->ListBox3, window->ListBox4, window->ListBox5}) {
+        turnWheel(*list->viewport(), true);
+        EXPECT_EQ(application->settings().VolumePosition, 450)
+            << list->objectName().toStdString() << " keeps its wheel";
+    }
+    turnWheel(*window->QelScrollerVr4, true);
     turnWheel(*window->QelScrollerVr5, true);
-    EXPECT_EQ(application->settings().VolumePosition, 450) << "the lists keep their wheel";
+    EXPECT_EQ(application->settings().VolumePosition, 450) << "the scrollers keep their wheel";
 }
 
 } // namespace
