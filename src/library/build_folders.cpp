@@ -1,8 +1,9 @@
 #include "library/build_folders.h"
 
+#include "library/file_mask.h"
+
 #include <algorithm>
 #include <filesystem>
-#include <unordered_set>
 
 namespace kavrel::library {
 namespace {
@@ -13,16 +14,6 @@ std::string_view trimmed(std::string_view text) {
     if (first == std::string_view::npos)
         return {};
     return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
-
-bool insideAnother(std::string_view folder, const std::unordered_set<std::string_view>& folders) {
-    if (folder != "/" && folders.contains("/"))
-        return true;
-    for (auto slash = folder.rfind('/'); slash != std::string_view::npos && slash > 0;
-         slash = folder.rfind('/', slash - 1))
-        if (folders.contains(folder.substr(0, slash)))
-            return true;
-    return false;
 }
 
 } // namespace
@@ -50,12 +41,24 @@ std::vector<std::string> foldersOfFiles(const std::vector<std::string>& paths) {
     }
     std::ranges::sort(parents);
     parents.erase(std::unique(parents.begin(), parents.end()), parents.end());
-    const std::unordered_set<std::string_view> known(parents.begin(), parents.end());
-    std::vector<std::string> outermost;
-    for (const auto& parent : parents)
-        if (!insideAnother(parent, known))
-            outermost.push_back(parent);
-    return outermost;
+    return parents;
+}
+
+std::vector<std::string> filesIn(const std::vector<std::string>& folders,
+                                 const std::vector<std::string>& masks) {
+    const FileMasks matching(masks);
+    std::vector<std::string> files;
+    for (const auto& folder : folders) {
+        std::error_code error;
+        for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+             entry.increment(error)) {
+            std::error_code ignored;
+            if (entry->is_regular_file(ignored) && matching.matches(entry->path().filename().string()))
+                files.push_back(entry->path().string());
+        }
+    }
+    std::ranges::sort(files);
+    return files;
 }
 
 FolderPresence folderPresence(const std::vector<std::string>& folders) {

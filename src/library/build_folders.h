@@ -11,9 +11,14 @@ namespace kavrel::library {
 // ("a;;b", a trailing ";") names no folder: an empty path would mean the program's own folder.
 std::vector<std::string> foldersOfField(std::string_view field);
 
-// The folders holding `paths` (absolute file paths), each given once and none inside another, in
-// ordinal order: searching them finds every one of the files again and the new files beside them.
+// The folders holding `paths` (absolute file paths), each given once, in ordinal order.
 std::vector<std::string> foldersOfFiles(const std::vector<std::string>& paths);
+
+// Blocking (reads the folders). The files matching `masks` right in `folders`, not in their subfolders,
+// in ordinal order: a refresh finds the library's files again and the new ones beside them, and a song
+// once dropped from a large folder never brings in the whole folder.
+std::vector<std::string> filesIn(const std::vector<std::string>& folders,
+                                 const std::vector<std::string>& masks);
 
 // Blocking (asks the file system). `folders` parted into those that are there and those that are gone
 // (deleted, renamed, or on a disk that is not mounted), each in the given order.

@@ -151,7 +151,12 @@ CopyPlan planCopies(const std::vector<CopyEntry>& entries, const CopyChoices& ch
         plan.totalMb += static_cast<double>(bytes) / 1048576.0;
         Artist& artist = artistNamed(artists, entry.artist);
         Album& album = albumNamed(artist, entry, choices.album);
-        Song song{twoDigitNumber(entry.trackNumber), entry.title, {}, entry.sourcePath, bytes};
+        // The library gives a track without a title its file's path as title: as a name, that is the
+        // file's own name.
+        const std::string title = entry.title == entry.sourcePath
+                                      ? std::filesystem::path(entry.sourcePath).stem().string()
+                                      : entry.title;
+        Song song{twoDigitNumber(entry.trackNumber), title, {}, entry.sourcePath, bytes};
         song.newName = newFileName(choices.fileName, artist.name, song);
         album.songs.push_back(std::move(song));
     }

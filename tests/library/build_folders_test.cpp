@@ -26,19 +26,29 @@ TEST(BuildFolders, FolderFieldPiecesAreFoldersAndEmptyPiecesNone) {
         EXPECT_EQ(foldersOfField(field), folders) << field;
 }
 
-TEST(BuildFolders, ARefreshSearchesTheOutermostFoldersOfTheLibrarysFiles) {
+TEST(BuildFolders, ARefreshLooksInTheFoldersOfTheLibrarysFiles) {
     const std::vector<std::pair<Folders, Folders>> cases = {
         {{"/m/a/1.mp3", "/m/a/2.mp3", "/m/b/3.mp3"}, {"/m/a", "/m/b"}},
-        {{"/m/a/cd1/1.mp3", "/m/a/2.mp3"}, {"/m/a"}},
-        // " " sorts before "/": a folder is inside another by its parts, not by the ordinal order.
-        {{"/m/a/x/1.mp3", "/m/a b/2.mp3", "/m/a/3.mp3"}, {"/m/a", "/m/a b"}},
-        {{"/m/ab/1.mp3", "/m/a/2.mp3"}, {"/m/a", "/m/ab"}},
-        {{"/top.mp3", "/m/a/1.mp3"}, {"/"}},
+        {{"/m/a/cd1/1.mp3", "/m/a/2.mp3"}, {"/m/a", "/m/a/cd1"}},
+        {{"/top.mp3", "/m/a/1.mp3"}, {"/", "/m/a"}},
         {{"relative.mp3"}, {}},
         {{}, {}},
     };
     for (const auto& [paths, folders] : cases)
         EXPECT_EQ(foldersOfFiles(paths), folders) << testing::PrintToString(paths);
+}
+
+// Right in the folders, never below them: one song dropped from a large folder brings in none of the
+// folder's subfolders.
+TEST(BuildFolders, TheFilesOfAFolderAreThoseRightInIt) {
+    test::TempDir dir;
+    for (const char* name : {"a/1.mp3", "a/2.OGG", "a/notes.txt", "a/.hidden.mp3", "a/sub/3.mp3", "b/4.wma"})
+        test::writeFile(dir / name, "x");
+    std::filesystem::create_directory(dir / "a/folder.mp3");
+    const auto path = [&](const char* name) { return (dir / name).string(); };
+    EXPECT_EQ(filesIn({path("a"), path("b"), path("gone")}, {"*.mp3", "*.ogg"}),
+              (Folders{path("a/.hidden.mp3"), path("a/1.mp3"), path("a/2.OGG")}));
+    EXPECT_TRUE(filesIn({path("a")}, {}).empty());
 }
 
 // A folder named like a file ("Vol. 1") is still searched as a folder; what is gone is judged by its name.

@@ -101,7 +101,8 @@ QGroupBox* TForm2::radioGroup(QWidget* parent, const char* name, const QString& 
     group->setGeometry(geometry);
     for (int i = 0; i < choices.size(); ++i) {
         auto* choice = new QRadioButton(choices[i], group);
-        choice->setGeometry(8, 18 + i * 22, geometry.width() - 16, 20);
+        // The longest choice needs nearly all of the group's width.
+        choice->setGeometry(6, 18 + i * 22, geometry.width() - 8, 20);
         connect(choice, &QRadioButton::toggled, this, [this, group](bool on) {
             if (!on)
                 return;

@@ -131,7 +131,7 @@ void TKavrelTagFinder::refresh() {
                           .arg(namedFolders(presence.missing))))
         return;
     Edit1->setText(joinedFolders(presence.present));
-    startFolders(presence.present, false);
+    startFolders({}, library::filesIn(presence.present, chosenMasks()), false);
 }
 
 void TKavrelTagFinder::buildFromDroppedItems(std::vector<std::string> files,
@@ -166,10 +166,11 @@ void TKavrelTagFinder::startFromField(bool cdBuild) {
         if (Edit1->text().trimmed().isEmpty())
             return;
     }
-    startFolders(library::foldersOfField(Edit1->text().toStdString()), cdBuild);
+    startFolders(library::foldersOfField(Edit1->text().toStdString()), {}, cdBuild);
 }
 
-void TKavrelTagFinder::startFolders(std::vector<std::string> folders, bool cdBuild) {
+void TKavrelTagFinder::startFolders(std::vector<std::string> folders, std::vector<std::string> files,
+                                    bool cdBuild) {
     reset(false);
     const auto masks = chosenMasks();
     if (masks.empty()) {
@@ -182,6 +183,7 @@ void TKavrelTagFinder::startFolders(std::vector<std::string> folders, bool cdBui
     request.masks = masks;
     request.library = cdBuild ? kCdLibrary : activeLibrary();
     request.addMode = RadioButton2->isChecked();
+    request.files = std::move(files);
     startBuild(request);
 }
 

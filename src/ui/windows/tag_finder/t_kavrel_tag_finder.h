@@ -61,12 +61,12 @@ private:
     void suspendOrResume();
     void autoChoose();
     void manualChoose();
-    // Rebuilds the active library from the folders of the files it holds, leaving out (after asking)
-    // those that are gone.
+    // Rebuilds the active library from the files in the folders of the files it holds, leaving out
+    // (after asking) the folders that are gone.
     void refresh();
     // Start's checks and the start itself; `cdBuild` builds "LBCD" from the field's folders.
     void startFromField(bool cdBuild);
-    void startFolders(std::vector<std::string> folders, bool cdBuild);
+    void startFolders(std::vector<std::string> folders, std::vector<std::string> files, bool cdBuild);
     void startBuild(const core::LibraryBuildRequest& request);
     void stopBuild();
     // Back to idle; with `showResult` the statistics are shown first.

@@ -180,6 +180,12 @@ TEST_F(TagFinderEntriesTest, ARefreshRebuildsFromTheFoldersOfTheLibrarysFiles) {
     dialogs.messages.clear();
     start(path("music/a") + ";" + path("music/b"));
     ASSERT_TRUE(waitForMessages(1));
+    // One song dropped from a folder whose subfolders hold others.
+    const std::string song = kavrel::test::readFile(dir / "music/a/acdc.mp3");
+    kavrel::test::writeFile(dir / "loose/x.mp3", song);
+    kavrel::test::writeFile(dir / "loose/sub/y.mp3", song);
+    window->buildFromDroppedItems({path("loose/x.mp3")}, {});
+    ASSERT_TRUE(waitForMessages(2));
     std::filesystem::remove(dir / "music/b/abba.mp3");
     std::filesystem::copy_file(dir / "music/a/acdc.mp3", dir / "music/a/new.mp3");
     window->Edit1->clear();
@@ -189,9 +195,11 @@ TEST_F(TagFinderEntriesTest, ARefreshRebuildsFromTheFoldersOfTheLibrarysFiles) {
     EXPECT_TRUE(window->RadioButton1->isChecked());
     ASSERT_TRUE(waitForMessages(1));
     const auto files = paths("LB1");
-    EXPECT_EQ(files.size(), 7u);
+    EXPECT_EQ(files.size(), 8u);
     EXPECT_NE(std::ranges::find(files, path("music/a/new.mp3")), files.end());
+    EXPECT_NE(std::ranges::find(files, path("loose/x.mp3")), files.end());
     EXPECT_EQ(std::ranges::find(files, path("music/b/abba.mp3")), files.end());
+    EXPECT_EQ(std::ranges::find(files, path("loose/sub/y.mp3")), files.end());
 }
 
 // A folder that is gone (deleted, or on a disk not connected now) would drop its songs without a word: the
