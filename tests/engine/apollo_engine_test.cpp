@@ -162,8 +162,9 @@ TEST(TApolloEnd, APlayerItStartedHiddenEndsWithItAndOneThatRanBeforeIsLeft) {
         {
             ApolloOptions quick;
             quick.settle = 0ms;
-            TApollo engine(std::make_unique<KeptDesktop>(desktop), std::make_unique<FakeLauncher>(desktop),
-                           [](const std::string&) {}, quick);
+            TApollo engine(
+                std::make_unique<KeptDesktop>(desktop), std::make_unique<FakeLauncher>(desktop),
+                [](const std::string&) {}, quick);
             engine.StartHidden("/opt/player");
             engine.Play("/music/a.mp3", 0, false);
             engine.Stop();
