@@ -29,7 +29,8 @@ namespace {
 
 struct Options {
     bool minimized = std::getenv(winmsg::kStartMinimizedVariable) != nullptr;
-    std::string capture = std::getenv("KAVREL_APOLLO_CAPTURE") ? std::getenv("KAVREL_APOLLO_CAPTURE") : "";
+    std::string capture =
+        std::getenv(engine::kApolloCaptureVariable) ? std::getenv(engine::kApolloCaptureVariable) : "";
 };
 
 // The folder of the path this copy was started by, not of the file a link leads to, so each user's copy

@@ -1,12 +1,16 @@
 #include "engine_setup.h"
 
+#include "engine/master_engine.h"
+#include "outside_player.h"
+
 namespace kavrel::play {
 
 audio::EngineOptions outputFor(const PlayOptions& options) {
     audio::EngineOptions output;
-    if (options.cdInfo)
-        output.sink = audio::SinkKind::Null; // only the disc is asked
-    if (!options.out)
+    // Only the disc is asked; or the outside player sounds (and records) what is played.
+    if (options.cdInfo || options.engine == engine::kEngineApollo)
+        output.sink = audio::SinkKind::Null;
+    if (!options.out || options.engine == engine::kEngineApollo)
         return output;
     output.sink = audio::SinkKind::Capture;
     output.capture.pacing =
@@ -18,6 +22,8 @@ audio::EngineOptions outputFor(const PlayOptions& options) {
 
 void configurePlayer(core::Application& player, const PlayOptions& options) {
     core::EngineSettings& engine = player.engineSettings();
+    if (options.engine == engine::kEngineApollo)
+        engine.SetApolloPath(outsidePlayerPath(options).string());
     engine.SelectEngine(options.engine);
     player.playback().VolumeChanged(options.volume);
     for (const auto& [band, gain] : options.bands)

@@ -55,11 +55,6 @@ int main(int argc, char** argv) {
         std::cout << play::kUsage;
         return 0;
     }
-    if (options.engine != engine::kEngineBass) {
-        std::cerr << "kavrel-play: the engine \"" << options.engine
-                  << "\" is not available (available: BASS)\n";
-        return 1;
-    }
     std::signal(SIGINT, onInterrupt);
     std::signal(SIGTERM, onInterrupt);
     try {

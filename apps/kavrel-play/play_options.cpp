@@ -5,15 +5,18 @@
 namespace kavrel::play {
 
 const char* const kUsage =
-    "usage: kavrel-play [--engine BASS] [--volume N] [--eq on|off] [--band K=DB]... [--start-ms MS]\n"
-    "                   [--paused] [--out FILE.wav [--fast]] [--events] FILE...\n"
+    "usage: kavrel-play [--engine E [--apollo PATH]] [--volume N] [--eq on|off] [--band K=DB]...\n"
+    "                   [--start-ms MS] [--paused] [--out FILE.wav [--fast]] [--events] FILE...\n"
     "       kavrel-play --playlist FILE.ppl [--repeat one|all] [--quick-play] [--shuffle playlist]\n"
-    "                   [--save FILE.ppl] [--volume N] [--eq on|off] [--band K=DB]... [--paused]\n"
-    "                   [--out FILE.wav [--fast]] [--events]\n"
+    "                   [--save FILE.ppl] [--engine E [--apollo PATH]] [--volume N] [--eq on|off]\n"
+    "                   [--band K=DB]... [--paused] [--out FILE.wav [--fast]] [--events]\n"
     "       kavrel-play --cd-info\n"
     "\n"
     "Plays the files one after another. A CD track is the CD drive path followed by Track03.cda\n"
     "(the drive is KAVREL_CD_DEVICE, a device or a .cue/.toc image, else the last drive found).\n"
+    "  --engine E      BASS (the default), FMOD, or APOLLO: the outside player, started hidden and\n"
+    "                  closed at the end; it records --out itself, in real time only\n"
+    "  --apollo PATH   the outside player (the installed kavrel-apollo, else ./kavrel-apollo)\n"
     "  --volume N      output volume 0..1000 (1000)\n"
     "  --eq on|off     equalizer on or off (on when a band is given, else off)\n"
     "  --band K=DB     gain of equalizer band K (1..16) in dB (-15..15); may be repeated\n"
@@ -60,7 +63,14 @@ std::variant<PlayOptions, std::string> parsePlayOptions(const std::vector<std::s
             const auto name = value();
             if (!name)
                 return missing();
+            if (*name != "BASS" && *name != "FMOD" && *name != "APOLLO")
+                return "--engine takes BASS, FMOD or APOLLO, not \"" + std::string(*name) + "\"";
             options.engine = std::string(*name);
+        } else if (argument == "--apollo") {
+            const auto path = value();
+            if (!path)
+                return missing();
+            options.apollo = std::filesystem::path(*path);
         } else if (argument == "--volume") {
             const auto text = value();
             if (!text)
@@ -142,6 +152,11 @@ std::variant<PlayOptions, std::string> parsePlayOptions(const std::vector<std::s
         return options;
     if (options.fast && !options.out)
         return std::string("--fast needs --out FILE.wav");
+    if (options.apollo && options.engine != "APOLLO")
+        return std::string("--apollo needs --engine APOLLO");
+    if (options.fast && options.engine == "APOLLO")
+        return std::string(
+            "--fast cannot be used with --engine APOLLO: the outside player plays in real time");
     if (options.playlist) {
         if (!options.files.empty())
             return std::string("--playlist plays the list alone; give no files with it");

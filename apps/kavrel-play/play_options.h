@@ -13,7 +13,9 @@ namespace kavrel::play {
 enum class RepeatMode { Off, One, All };
 
 struct PlayOptions {
-    std::string engine = "BASS";
+    std::string engine = "BASS"; // BASS, FMOD or APOLLO
+    // The outside player's program with --engine APOLLO; unset: the one installed beside kavrel-play.
+    std::optional<std::filesystem::path> apollo;
     int volume = 1000;
     // Unset: on when a band is given, else off.
     std::optional<bool> equalizer;

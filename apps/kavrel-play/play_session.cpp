@@ -25,6 +25,8 @@ std::optional<playlist::TPlist> readPlaylistArgument(const std::filesystem::path
 PlaySession::PlaySession(const PlayOptions& options, const std::string& cdSource, std::ostream& out,
                          std::ostream& err)
     : options_(options), out_(out), err_(err),
+      outside_(options.engine == engine::kEngineApollo ? std::make_optional<OutsidePlayerRun>(options)
+                                                       : std::nullopt),
       player_(std::make_unique<core::Application>(
           core::ApplicationOptions{fs::ProgramFolder::current(), cdSource, outputFor(options)},
           core::ShellServices{*this, desktop_, desktop_}, loop_)) {
@@ -75,6 +77,13 @@ int PlaySession::run(playlist::TPlist list, const std::atomic<bool>& interrupted
     player.facade().Stop();
 
     std::string error;
+    if (outside_) {
+        player.facade().Apollo->Flush();
+        if (!outside_->finish(&error)) {
+            err_ << "kavrel-play: " << error << "\n";
+            failed_ = true;
+        }
+    }
     if (!player.audio().finishCapture(&error)) {
         err_ << "kavrel-play: " << error << "\n";
         failed_ = true;

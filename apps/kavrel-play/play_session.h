@@ -3,6 +3,7 @@
 // of the command line, or a ".ppl" playlist) through its playback control, engine and poller. The main
 // thread runs the queue the poller and the input reader post to, as the player's event loop would.
 #include "core/application.h"
+#include "outside_player.h"
 #include "platform/dispatch/task_queue.h"
 #include "platform/shell/no_desktop.h"
 #include "play_options.h"
@@ -59,6 +60,7 @@ private:
     dispatch::TaskQueue loop_;
     // kavrel-play opens nothing on the desktop and never switches the machine off.
     shell::NoDesktop desktop_;
+    std::optional<OutsidePlayerRun> outside_; // with --engine APOLLO
     std::unique_ptr<core::Application> player_;
     std::vector<std::string> startedRows_; // "row" lines not printed yet
     int lastReportedState_ = -1;

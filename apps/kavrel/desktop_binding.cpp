@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <cstdio>
+#include <cstring>
 
 using namespace kavrel;
 
@@ -38,6 +39,21 @@ DesktopBinding::~DesktopBinding() {
 
 void DesktopBinding::openOwn(const QStringList& arguments) {
     secondStarts_.deliverOwn(shell::startPaths(arguments));
+}
+
+bool printedHelp(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(
+                "usage: kavrel [FILE|FOLDER|file:// URI]...\n"
+                "Starts the player in your program folder, or, while it runs, brings its window to the\n"
+                "front. Songs (MP3, Ogg Vorbis, WMA), folders of songs and .ppl playlists given are added\n"
+                "to the active playlist by the song list's add mode, in the running player if one runs.\n",
+                stdout);
+            return true;
+        }
+    }
+    return false;
 }
 
 int handToRunningCopy(const shell::SingleInstanceGuard& instance, int argc, char** argv) {

@@ -35,6 +35,10 @@ private:
     kavrel::shell::SecondStartListener secondStarts_;
 };
 
+// `kavrel --help` (or -h): prints what the command line takes and returns true. Asked before anything
+// else, so it never reaches a running copy as a file name.
+bool printedHelp(int argc, char** argv);
+
 // A second start: hands its files, or with none a request to show the window, to the copy holding
 // `instance`'s lock. The exit code: 0, or 1 when files were given and no copy took them.
 int handToRunningCopy(const kavrel::shell::SingleInstanceGuard& instance, int argc, char** argv);

@@ -29,6 +29,8 @@
 #include <pthread.h>
 
 int main(int argc, char** argv) {
+    if (printedHelp(argc, argv))
+        return 0;
     // A quit signal that arrives before its handler is in place waits for it instead of killing the process.
     sigset_t quitSignalSet;
     sigemptyset(&quitSignalSet);

@@ -15,6 +15,8 @@ TApollo::TApollo(std::unique_ptr<winmsg::Desktop> desktop, std::unique_ptr<winms
 
 TApollo::~TApollo() {
     worker_.flush();
+    if (startedHidden_)
+        desktop_->CloseWindow(kApolloMainWindow);
 }
 
 void TApollo::enqueue(std::function<void()> task, std::optional<std::uint8_t> state,
@@ -104,9 +106,12 @@ void TApollo::SetVolume(std::int32_t volume) {
 
 void TApollo::StartHidden(const std::string& path) {
     enqueue([this, path] {
+        const bool running = desktop_->FindWindow(kApolloMainWindow);
         if (const auto problem = startPlayerHidden(*desktop_, *launcher_, path, options_.windowWait)) {
             report(*problem);
             silentReported_ = true; // the user knows why the player will not answer
+        } else if (!running) {
+            startedHidden_ = true;
         }
     });
 }
@@ -114,7 +119,11 @@ void TApollo::StartHidden(const std::string& path) {
 void TApollo::EnsureCdPlugin(const std::string& playerPath) {
     enqueue([this, playerPath] {
         const CdPluginSteps steps{options_.shippedCdPlugin, options_.pluginPause, options_.windowWait};
+        std::error_code unknown;
+        const bool restarts = !std::filesystem::exists(playerCdPlugin(playerPath), unknown);
         const auto problem = installCdPlugin(*desktop_, *launcher_, playerPath, steps);
+        if (restarts && desktop_->FindWindow(kApolloMainWindow))
+            startedHidden_ = true;
         if (problem && !copyFailureReported_)
             report(*problem);
         copyFailureReported_ = problem.has_value();

@@ -41,7 +41,8 @@ public:
 
     TApollo(std::unique_ptr<winmsg::Desktop> desktop, std::unique_ptr<winmsg::ProgramLauncher> launcher,
             ErrorSink onError, ApolloOptions options = {});
-    // Sends what is still queued (each message bounded by the desktop's time limit).
+    // Sends what is still queued (each message bounded by the desktop's time limit), then closes a player
+    // this engine started: it is hidden, so nobody else could end it.
     ~TApollo() override;
 
     void Play(const std::string& fileName, std::int32_t startMs, bool paused) override;
@@ -87,6 +88,7 @@ private:
     std::atomic<std::int32_t> expectedPosition_{0};
     std::atomic<bool> silentReported_{false};
     bool copyFailureReported_ = false; // worker thread only
+    bool startedHidden_ = false;       // worker thread only: the running player is one this engine started
     SerialWorker worker_;              // last: its thread ends before the rest goes
 };
 

@@ -10,6 +10,9 @@ namespace kavrel::engine {
 inline constexpr const char* kApolloMainWindow = "Apollo - Main Window";
 inline constexpr const char* kApolloEqualizerWindow = "Graphic Equalizer";
 
+// Names the WAV file a started player records into instead of the sound device (tests, kavrel-play).
+inline constexpr const char* kApolloCaptureVariable = "KAVREL_APOLLO_CAPTURE";
+
 // Every command: this message, the command number in wParam, its argument in lParam.
 inline constexpr std::uint32_t kApolloCommandMessage = winmsg::WM_USER + 3;
 

@@ -45,6 +45,9 @@ protected:
 
     pid_t start() { return start({runtime, {}}); }
 
+    // Where the next players' standard output goes (empty: to the test's).
+    std::filesystem::path output;
+
     // errors: where the player's standard error goes (empty: to the test's).
     pid_t start(const LockPlace& place, const std::filesystem::path& errors = {},
                 const std::vector<std::string>& arguments = {}) {
@@ -57,6 +60,8 @@ protected:
             if (::chdir(program.c_str()) != 0)
                 ::_exit(127);
             if (!errors.empty() && !std::freopen(errors.c_str(), "w", stderr))
+                ::_exit(127);
+            if (!output.empty() && !std::freopen(output.c_str(), "w", stdout))
                 ::_exit(127);
             ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
             // SDL's silent driver: the player never reaches a sound card.

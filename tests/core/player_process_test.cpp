@@ -18,6 +18,12 @@ TEST_F(PlayerProcessTest, ASecondCopyLeavesAtOnceAndTheFirstKeepsRunning) {
     EXPECT_EQ(waitFor(second, 10s), 0);
     EXPECT_EQ(waitFor(first, 0ms), -1) << "the first copy was disturbed";
     EXPECT_EQ(savedSharesText(), "oops") << "the second copy wrote the configuration";
+    // Asked for help, a start answers on its own and hands nothing to the running copy.
+    output = dir / "help.txt";
+    EXPECT_EQ(waitFor(start({runtime, {}}, {}, {"--help"}), 10s), 0);
+    EXPECT_TRUE(readFile(output).starts_with("usage: kavrel [FILE|FOLDER|file:// URI]...\n"))
+        << readFile(output);
+    EXPECT_EQ(waitFor(first, 0ms), -1) << "the first copy was disturbed";
     ::kill(first, SIGTERM);
     EXPECT_EQ(waitFor(first, 20s), 0);
 }

@@ -135,6 +135,45 @@ TEST_F(TApolloTest, StartHiddenStartsThePlayerMinimisedOnlyWithoutItsWindowAndHi
     EXPECT_TRUE(errors.empty());
 }
 
+// Forwards to a desktop the test keeps, so what the engine sends on its way out can still be read.
+class KeptDesktop final : public winmsg::Desktop {
+public:
+    explicit KeptDesktop(FakeDesktop& desktop) : desktop_(desktop) {}
+    using Desktop::PostMessage;
+    using Desktop::SendMessage;
+    bool FindWindow(std::string_view title) override { return desktop_.FindWindow(title); }
+    std::optional<std::int64_t> SendMessage(std::string_view title, const winmsg::Message& message) override {
+        return desktop_.SendMessage(title, message);
+    }
+    bool PostMessage(std::string_view title, const winmsg::Message& message) override {
+        return desktop_.PostMessage(title, message);
+    }
+
+private:
+    FakeDesktop& desktop_;
+};
+
+// A hidden player outliving Kavrel could never be reached again; one the user had running is theirs.
+TEST(TApolloEnd, APlayerItStartedHiddenEndsWithItAndOneThatRanBeforeIsLeft) {
+    for (const bool ranBefore : {false, true}) {
+        FakeDesktop desktop;
+        if (ranBefore)
+            desktop.open(kApolloMainWindow);
+        {
+            ApolloOptions quick;
+            quick.settle = 0ms;
+            TApollo engine(
+                std::make_unique<KeptDesktop>(desktop), std::make_unique<FakeLauncher>(desktop),
+                [](const std::string&) {}, quick);
+            engine.StartHidden("/opt/player");
+            engine.Play("/music/a.mp3", 0, false);
+            engine.Stop();
+        }
+        EXPECT_EQ(playerCommands(desktop.log()).back(), ranBefore ? "9:0" : "main close") << ranBefore;
+        EXPECT_EQ(desktop.FindWindow(kApolloMainWindow), ranBefore);
+    }
+}
+
 TEST_F(TApolloTest, APlayerThatCannotStartOrShowsNoWindowIsReported) {
     TApollo& engine = apollo(400ms, 100ms);
     desktop->close(kApolloMainWindow);

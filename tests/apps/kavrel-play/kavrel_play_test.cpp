@@ -7,6 +7,8 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <map>
+#include <sstream>
 #include <sys/wait.h>
 
 namespace kavrel::test {
@@ -23,9 +25,10 @@ protected:
     // Runs kavrel-play with `arguments` (shell words) and `input` fed to its standard input by `sh`.
     Outcome play(const std::string& arguments, const std::string& environment = {},
                  const std::string& input = "true") {
-        const std::string command = "(" + input + ") | " + environment + " '" + KAVREL_PLAY + "' " +
-                                    arguments + " > '" + (dir / "out.txt").string() + "' 2> '" +
-                                    (dir / "err.txt").string() + "'";
+        // Window messages to an outside player stay in the test's own folder.
+        const std::string command = "(" + input + ") | XDG_RUNTIME_DIR=" + quoted(runtime) + " " +
+                                    environment + " '" + KAVREL_PLAY + "' " + arguments + " > '" +
+                                    (dir / "out.txt").string() + "' 2> '" + (dir / "err.txt").string() + "'";
         const int status = std::system(command.c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(dir / "out.txt"),
                 readFile(dir / "err.txt")};
@@ -46,8 +49,14 @@ protected:
         return left;
     }
 
+    void SetUp() override {
+        std::filesystem::create_directory(runtime);
+        std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
+    }
+
     TempDir dir;
     std::filesystem::path wav = dir / "out.wav";
+    std::filesystem::path runtime = dir / "run";
 };
 
 // A ".ppl" file as the player writes it: current row, play state and position in seconds, then one
@@ -84,6 +93,69 @@ TEST_F(KavrelPlayTest, RecordsTheFilesOneAfterAnotherAndReportsEvents) {
     const auto next = run.out.find("play " + engineFixture("tone_1k.ogg").string() + "\nstate 1 0\n");
     EXPECT_GT(next, run.out.find("state 0 2000\npoll 0 2000\n")) << run.out;
     EXPECT_TRUE(run.out.ends_with("state 0 2000\npoll 0 2000\n")) << run.out;
+}
+
+// The same files give the same recording and the same events through either engine of the audio core,
+// a CD track included.
+TEST_F(KavrelPlayTest, FmodPlaysWhatBassPlays) {
+    const auto cue = writeCdImage(dir.path(), {{2, 880.0}});
+    const std::string files =
+        quoted(engineFixture("tone_1k.wma")) + " " + quoted(dir / "disc.cue/Track01.cda");
+    std::map<std::string, Outcome> runs;
+    std::map<std::string, std::vector<float>> recordings;
+    for (const std::string engine : {"BASS", "FMOD"}) {
+        runs[engine] = play("--engine " + engine + " --out " + quoted(wav) + " --fast --events " + files,
+                            "KAVREL_CD_DEVICE=" + quoted(cue));
+        ASSERT_EQ(runs[engine].status, 0) << engine << ": " << runs[engine].err;
+        recordings[engine] = wavLeft(wav);
+    }
+    // BASS tells positions in whole seconds, FMOD in milliseconds; the files and their ends are the same.
+    const auto startsAndEnds = [](const std::string& events) {
+        std::string kept;
+        std::istringstream lines(events);
+        for (std::string line; std::getline(lines, line);)
+            if (line.starts_with("play ") || line.starts_with("state "))
+                kept += line.substr(0, line.find(' ', 6)) + "\n";
+        return kept;
+    };
+    EXPECT_EQ(startsAndEnds(runs["FMOD"].out), startsAndEnds(runs["BASS"].out)) << runs["FMOD"].out;
+    EXPECT_EQ(startsAndEnds(runs["FMOD"].out),
+              "play " + engineFixture("tone_1k.wma").string() + "\nstate 1\nstate 0\nplay " +
+                  (dir / "disc.cue/Track01.cda").string() + "\nstate 1\nstate 0\n");
+    const auto& bass = recordings["BASS"];
+    const auto& fmod = recordings["FMOD"];
+    ASSERT_NEAR(static_cast<double>(fmod.size()), static_cast<double>(bass.size()), AudioRig::kRate * 0.05);
+    ASSERT_GT(fmod.size(), 3u * AudioRig::kRate);
+    const auto second = [](const std::vector<float>& left, int start) {
+        return std::vector<float>(left.begin() + start * AudioRig::kRate + 2205,
+                                  left.begin() + (start + 1) * AudioRig::kRate - 2205);
+    };
+    for (const auto* left : {&bass, &fmod}) {
+        EXPECT_NEAR(zeroCrossingFrequency(second(*left, 0)), 1000.0, 3.0);
+        EXPECT_NEAR(zeroCrossingFrequency(second(*left, 2)), 880.0, 3.0);
+    }
+}
+
+TEST_F(KavrelPlayTest, TheOutsidePlayerRecordsWhatItIsHandedAndIsClosedAtTheEnd) {
+    const std::string file = engineFixture("tone_1k.mp3").string();
+    const Outcome run = play("--engine APOLLO --apollo '" + std::string(KAVREL_APOLLO) + "' --out " +
+                             quoted(wav) + " --events --start-ms 500 " + quoted(file));
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(run.out.starts_with("play " + file + "\nstate 1 500\n")) << run.out;
+    EXPECT_NE(run.out.find("\nstate 0 "), std::string::npos) << run.out;
+    // The outside player recorded the 1.5 s from the start position, in real time, between silences.
+    const auto left = wavLeft(wav);
+    std::vector<float> sounding;
+    for (std::size_t at = 0; at + 441 <= left.size(); at += 441) {
+        const std::vector<float> block(left.begin() + at, left.begin() + at + 441);
+        if (rms(block) > 0.05)
+            sounding.insert(sounding.end(), block.begin(), block.end());
+    }
+    EXPECT_NEAR(static_cast<double>(sounding.size()) / AudioRig::kRate, 1.5, 0.15);
+    EXPECT_NEAR(zeroCrossingFrequency(sounding), 1000.0, 5.0);
+    // It was closed: none of its windows is left.
+    for (const auto& entry : std::filesystem::directory_iterator(runtime / "kavrel-windows"))
+        EXPECT_FALSE(entry.is_socket()) << entry.path();
 }
 
 TEST_F(KavrelPlayTest, RecordsAfterEqualizerAndVolume) {
@@ -134,8 +206,8 @@ std::string interruptAfter(const std::string& seconds) {
 
 TEST_F(KavrelPlayTest, AnInterruptEndsWithACompleteRecording) {
     const std::string command = "'" + std::string(KAVREL_PLAY) + "' --out " + quoted(wav) + " " +
-                                quoted(engineFixture("long_tone.ogg")) +
-                                " < /dev/null > /dev/null & " + interruptAfter("2");
+                                quoted(engineFixture("long_tone.ogg")) + " < /dev/null > /dev/null & " +
+                                interruptAfter("2");
     const int status = std::system(command.c_str());
     EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 130);
     const auto left = wavLeft(wav);
@@ -212,7 +284,8 @@ TEST_F(KavrelPlayTest, ErrorsAreClearAndExitNonZero) {
          "kavrel-play: " + (dir / "notes.ogg").string() +
              ": cannot be played (not an MP3, Ogg Vorbis or WMA file, nor a track of the disc in " +
              (dir / "none.cue").string() + "/)\n"},
-        {"--engine FMOD " + tone, "kavrel-play: the engine \"FMOD\" is not available (available: BASS)\n"},
+        {"--engine APOLLO --apollo " + quoted(dir / "notes.ogg") + " --out " + quoted(wav) + " " + tone,
+         "kavrel-play: The outside player cannot be started."},
         {"--out " + quoted(dir / "no/such/folder/x.wav") + " --fast " + tone, "kavrel-play: "},
         {"--cd-info", "kavrel-play: no audio disc in " + (dir / "none.cue").string() + "\n"},
         {"--out " + quoted(wav) + " --fast --playlist " + quoted(dir / "missing.ppl"),
