@@ -1,5 +1,6 @@
 #include "ui/windows/nerix/t_nerix.h"
 
+#include "ui/controls/c_list_view.h"
 #include "ui/controls/skin_palette.h"
 #include "ui/skin/skin_loader.h"
 #include "ui/skin/skin_tables.h"
@@ -136,7 +137,8 @@ void TNerix::showRowHint(QPoint at) {
 }
 
 bool TNerix::dragOver(QPoint at, const QObject* source) {
-    if (!qobject_cast<const TCListBox*>(source))
+    // The program's own lists: the playlists and the library panels.
+    if (!qobject_cast<const TCListBox*>(source) && !qobject_cast<const TCListView*>(source))
         return false;
     dropTargetRow_ = rowAt(at);
     return true;

@@ -6,6 +6,7 @@
 #include "playlist/playlist_display.h"
 #include "playlist/playlist_editor.h"
 #include "playlist/row_hint.h"
+#include "ui/controls/c_list_view.h"
 #include "ui/controls/widget_events.h"
 #include "ui/skin/skin_error_reporter.h"
 #include "ui/windows/mini/player_windows_view.h"
@@ -207,8 +208,10 @@ TEST_F(MiniPlaylistTest, DropBelowTheLastRowAppendsTheDraggedRow) {
     EXPECT_NE(nerixRows(), before);
 }
 
-TEST_F(MiniPlaylistTest, DragsFromOutsideTheProgramListsAreRefused) {
+TEST_F(MiniPlaylistTest, DragsFromTheLibraryListsAreTakenAndOthersRefused) {
     load(3);
+    ui::TCListView songs;
+    EXPECT_TRUE(nerix->dragOver(rowPoint(*nerix, 1), &songs));
     QWidget stranger;
     EXPECT_FALSE(nerix->dragOver(rowPoint(*nerix, 1), &stranger));
     EXPECT_FALSE(nerix->dropAt(rowPoint(*nerix, 1), nullptr));
