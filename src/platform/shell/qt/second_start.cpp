@@ -1,5 +1,7 @@
 #include "platform/shell/qt/second_start.h"
 
+#include "platform/shell/start_message.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QLocalSocket>
@@ -19,21 +21,11 @@ namespace kavrel::shell {
 
 namespace {
 
-// A message: the magic, then NUL-terminated fields, the first the request. Read until the sender closes.
-const QByteArray kMagic("kavrel-start-1");
-const QByteArray kOpen("open");
-const QByteArray kRaise("raise");
-constexpr qsizetype kMaxMessage = 4 << 20; // beyond any command line; guards against a flood
+// Beyond any command line; guards against a flood.
+constexpr qsizetype kMaxMessage = 4 << 20;
 
 QString socketPath(const SingleInstanceGuard& guard) {
     return QString::fromStdString(guard.folder() + "/" + guard.name() + ".socket");
-}
-
-QByteArray encode(const std::vector<std::string>& paths) {
-    QByteArray message = kMagic + '\0' + (paths.empty() ? kRaise : kOpen) + '\0';
-    for (const std::string& path : paths)
-        message += QByteArray::fromStdString(path) + '\0';
-    return message;
 }
 
 } // namespace
@@ -76,19 +68,15 @@ void SecondStartListener::receive(QLocalSocket* peer) {
 }
 
 void SecondStartListener::dispatch(const QByteArray& message) const {
-    const QList<QByteArray> fields = message.split('\0');
-    // A complete message ends with a NUL, so the last field is empty.
-    if (fields.size() < 3 || fields[0] != kMagic || !fields.back().isEmpty())
+    const auto start = decodeStartMessage(std::string_view(message.constData(), std::size_t(message.size())));
+    if (!start)
         return;
-    if (fields[1] == kRaise && handlers_.raiseRequested)
-        handlers_.raiseRequested();
-    if (fields[1] == kOpen) {
-        std::vector<std::string> paths;
-        for (qsizetype i = 2; i + 1 < fields.size(); ++i)
-            if (!fields[i].isEmpty())
-                paths.push_back(fields[i].toStdString());
-        deliver(paths);
+    if (start->paths.empty()) {
+        if (handlers_.raiseRequested)
+            handlers_.raiseRequested();
+        return;
     }
+    deliver(start->paths);
 }
 
 std::string SecondStartListener::failure() const {
@@ -129,17 +117,17 @@ bool passToRunningCopy(const SingleInstanceGuard& guard, const std::vector<std::
     const std::int64_t left = std::max<std::int64_t>(deadline.remainingTime(), 1);
     const timeval patience{static_cast<time_t>(left / 1000), static_cast<suseconds_t>(left % 1000 * 1000)};
     ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &patience, sizeof patience); // a copy that hangs
-    const QByteArray message = encode(paths);
-    qsizetype sent = 0;
+    const std::string message = encodeStartMessage(paths);
+    std::size_t sent = 0;
     while (sent < message.size()) {
-        const ssize_t n = ::send(fd, message.constData() + sent, message.size() - sent, MSG_NOSIGNAL);
+        const ssize_t n = ::send(fd, message.data() + sent, message.size() - sent, MSG_NOSIGNAL);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
             ::close(fd);
             return false;
         }
-        sent += n;
+        sent += std::size_t(n);
     }
     ::close(fd);
     return true;
