@@ -29,6 +29,10 @@ public:
         view().appendItem(text);
         shown();
     }
+    void appendItems(const std::vector<std::string>& texts) override {
+        view().appendItems(texts);
+        shown();
+    }
     void setItem(int position, const std::string& text) override { view().setItem(position, text); }
     void removeLastItem() override {
         view().removeLastItem();

@@ -32,7 +32,14 @@ void PlaylistDisplay::showRows(const TPlist& list, std::int32_t oldCount, std::i
 
 void PlaylistDisplay::showAllRows(const TPlist& list) {
     view_.clearItems();
-    showRows(list, 0, 1, list.Count());
+    // In one step: a list of a hundred thousand rows is shown again after every sort.
+    std::vector<std::string> texts;
+    texts.reserve(std::size_t(std::max(list.Count(), 0)));
+    for (std::int32_t row = 1; row <= list.Count(); ++row)
+        texts.push_back(rowText(list, row));
+    view_.appendItems(texts);
+    updateScrollerRange();
+    updateSizeTotal(list);
 }
 
 void PlaylistDisplay::markPlayingRow(const TPlist& list, std::string_view word) {

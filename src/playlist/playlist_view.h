@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kavrel::playlist {
 
@@ -19,6 +20,11 @@ public:
     virtual int itemCount() const = 0;
     virtual void clearItems() = 0;
     virtual void appendItem(const std::string& text) = 0;
+    // A whole list shown again: a view that can take the entries in one step overrides it.
+    virtual void appendItems(const std::vector<std::string>& texts) {
+        for (const std::string& text : texts)
+            appendItem(text);
+    }
     // Replaces the entry at 0-based `position`; a position equal to the entry count appends.
     virtual void setItem(int position, const std::string& text) = 0;
     virtual void removeLastItem() = 0;

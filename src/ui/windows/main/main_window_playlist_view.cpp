@@ -2,6 +2,7 @@
 
 #include "platform/text/numbers.h"
 #include "ui/controls/picture_swaps.h"
+#include "ui/windows/common/qt_texts.h"
 #include "ui/windows/main/t_form1.h"
 
 namespace kavrel::ui {
@@ -9,10 +10,6 @@ namespace kavrel::ui {
 namespace {
 
 using C = layout::Control;
-
-QString qt(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // The playing row's second colour, kept with the mark.
 constexpr int PlayingRowSecondColour = 16777215;
@@ -31,14 +28,18 @@ void MainWindowPlaylistView::clearItems() {
 }
 
 void MainWindowPlaylistView::appendItem(const std::string& text) {
-    window_.ListBox5->addItem(qt(text));
+    window_.ListBox5->addItem(qtText(text));
+}
+
+void MainWindowPlaylistView::appendItems(const std::vector<std::string>& texts) {
+    window_.ListBox5->addItems(qtTexts(texts));
 }
 
 void MainWindowPlaylistView::setItem(int position, const std::string& text) {
     if (position >= window_.ListBox5->count())
-        window_.ListBox5->addItem(qt(text));
+        window_.ListBox5->addItem(qtText(text));
     else if (QListWidgetItem* item = window_.ListBox5->item(position))
-        item->setText(qt(text));
+        item->setText(qtText(text));
 }
 
 void MainWindowPlaylistView::removeLastItem() {
@@ -72,20 +73,20 @@ void MainWindowPlaylistView::setScrollerPosition(int position) {
 }
 
 void MainWindowPlaylistView::setSizeTotalText(const std::string& text) {
-    window_.StaticText3->setText(qt(text));
+    window_.StaticText3->setText(qtText(text));
 }
 
 void MainWindowPlaylistView::setTimeTexts(const std::string& trackTime, const std::string& playlistTime) {
-    window_.StaticText1->setText(qt(trackTime));
-    window_.StaticText2->setText(qt(playlistTime));
+    window_.StaticText1->setText(qtText(trackTime));
+    window_.StaticText2->setText(qtText(playlistTime));
 }
 
 void MainWindowPlaylistView::setWindowTitle(const std::string& title) {
-    window_.setWindowTitle(qt(title));
+    window_.setWindowTitle(qtText(title));
 }
 
 void MainWindowPlaylistView::setTickerText(const std::string& text) {
-    window_.Label3->setText(qt(text));
+    window_.Label3->setText(qtText(text));
 }
 
 void MainWindowPlaylistView::setPlayButton(int picture, int) {
@@ -151,7 +152,7 @@ void MainWindowPlaylistView::showRowHint(const std::string& text, int row) {
     const TCListBox& list = *window_.ListBox5;
     const QPoint rowTop =
         list.viewport()->mapTo(&list, QPoint(0, (row - 1 - list.topIndex()) * TCListBox::RowHeight));
-    rowHint_->request(qt(text), list.mapToGlobal(QPoint(-1, rowTop.y() - 3)));
+    rowHint_->request(qtText(text), list.mapToGlobal(QPoint(-1, rowTop.y() - 3)));
 }
 
 } // namespace kavrel::ui

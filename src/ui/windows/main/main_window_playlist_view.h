@@ -16,6 +16,7 @@ public:
     int itemCount() const override;
     void clearItems() override;
     void appendItem(const std::string& text) override;
+    void appendItems(const std::vector<std::string>& texts) override;
     void setItem(int position, const std::string& text) override;
     void removeLastItem() override;
     void markPlayingRow(int row, std::string_view word) override;

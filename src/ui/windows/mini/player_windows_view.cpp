@@ -1,5 +1,6 @@
 #include "ui/windows/mini/player_windows_view.h"
 
+#include "ui/windows/common/qt_texts.h"
 #include "ui/windows/main/main_window_look.h"
 #include "ui/windows/mini/t_min_frm.h"
 #include "ui/windows/nerix/t_nerix.h"
@@ -7,10 +8,6 @@
 namespace kavrel::ui {
 
 namespace {
-
-QString qt(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // The playing row's second colour, kept with the mark.
 constexpr int PlayingRowSecondColour = 16777215;
@@ -27,16 +24,21 @@ void PlayerWindowsView::clearItems() {
 
 void PlayerWindowsView::appendItem(const std::string& text) {
     main_.appendItem(text);
-    nerix_.ListBox6->addItem(qt(text));
+    nerix_.ListBox6->addItem(qtText(text));
+}
+
+void PlayerWindowsView::appendItems(const std::vector<std::string>& texts) {
+    main_.appendItems(texts);
+    nerix_.ListBox6->addItems(qtTexts(texts));
 }
 
 void PlayerWindowsView::setItem(int position, const std::string& text) {
     main_.setItem(position, text);
     TCListBox& list = *nerix_.ListBox6;
     if (position >= list.count())
-        list.addItem(qt(text));
+        list.addItem(qtText(text));
     else if (QListWidgetItem* item = list.item(position))
-        item->setText(qt(text));
+        item->setText(qtText(text));
 }
 
 void PlayerWindowsView::removeLastItem() {
@@ -67,19 +69,19 @@ void PlayerWindowsView::setScrollerRange(int maximum) {
 void PlayerWindowsView::setTimeTexts(const std::string& trackTime, const std::string& playlistTime) {
     main_.setTimeTexts(trackTime, playlistTime);
     if (mini_.isVisible())
-        mini_.setTimeText(qt(trackTime), qt(playlistTime));
+        mini_.setTimeText(qtText(trackTime), qtText(playlistTime));
 }
 
 void PlayerWindowsView::setWindowTitle(const std::string& title) {
     // The mini player stands in for the main window on the task bar, so it names what plays as well.
     main_.setWindowTitle(title);
-    mini_.setWindowTitle(qt(title));
+    mini_.setWindowTitle(qtText(title));
 }
 
 void PlayerWindowsView::setTickerText(const std::string& text) {
     // Each title strip scrolls only while its window shows.
     main_.setTickerText(text);
-    mini_.Label3->setText(qt(text));
+    mini_.Label3->setText(qtText(text));
 }
 
 void PlayerWindowsView::setPlayButton(int picture, int state) {
