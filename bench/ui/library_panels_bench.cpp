@@ -7,6 +7,7 @@
 #include "core/conf_record_codec.h"
 #include "core/design_defaults.h"
 #include "platform/dispatch/task_queue.h"
+#include "platform/shell/no_desktop.h"
 #include "ui/skin/skin_error_reporter.h"
 #include "ui/windows/main/main_window_binding.h"
 
@@ -17,6 +18,7 @@
 #include <benchmark/benchmark.h>
 
 #include <fstream>
+#include <memory>
 
 namespace {
 
@@ -26,15 +28,6 @@ class Quiet final : public core::ErrorReporter, public ui::skin::SkinErrorReport
 public:
     void reportError(std::string_view) override {}
     void reportSkinError(const QString&) override {}
-};
-
-class NoDesktop final : public shell::DesktopShell, public shell::PowerService {
-public:
-    bool openUrl(const std::string&) override { return false; }
-    bool startProgram(const std::string&) override { return false; }
-    bool openDocument(const std::string&) override { return false; }
-    bool showFileLocation(const std::string&) override { return false; }
-    bool requestShutdown() override { return false; }
 };
 
 // The player on the bench library, its window shown with the analyser off and the search as asked.
@@ -76,16 +69,20 @@ struct Player {
 
     std::filesystem::path folder;
     Quiet quiet;
-    NoDesktop desktop;
+    shell::NoDesktop desktop;
     dispatch::TaskQueue loop;
     std::unique_ptr<core::Application> application;
     std::unique_ptr<ui::TForm1> window;
     std::unique_ptr<ui::MainWindowBinding> binding;
 };
 
+// Made on first use, gone before the application object (the window's bindings need it to unbind).
+std::unique_ptr<Player> shared;
+
 Player& player() {
-    static Player shared;
-    return shared;
+    if (!shared)
+        shared = std::make_unique<Player>();
+    return *shared;
 }
 
 void press(QWidget& target, int key, const QString& text) {
@@ -225,5 +222,6 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    shared.reset();
     return 0;
 }
