@@ -1,6 +1,7 @@
 #include "ui/windows/preferences/t_kavrel_preferences.h"
 
 #include "core/preferences_numbers.h"
+#include "ui/windows/common/qt_texts.h"
 #include "ui/windows/preferences/t_up_down.h"
 
 #include <QCheckBox>
@@ -21,10 +22,6 @@ namespace {
 
 constexpr QSize kWindowSize{800, 620};
 constexpr int kTreeWidth = 150;
-
-QString qText(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QList<QRadioButton*> choicesOf(const QGroupBox& group) {
     return group.findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
@@ -165,17 +162,17 @@ QLineEdit* TKavrelPreferences::numberEdit(QWidget* parent, const char* name, con
         const std::string& kept = field(settings_).text;
         if (core::isNumberText(edit->text().toStdString()) || edit->text().toStdString() == kept)
             return;
-        edit->setText(qText(kept));
+        edit->setText(qtText(kept));
         showNumberError(fieldName, kept);
     });
-    readers_.push_back([this, edit, field] { edit->setText(qText(field(settings_).text)); });
+    readers_.push_back([this, edit, field] { edit->setText(qtText(field(settings_).text)); });
     return edit;
 }
 
 void TKavrelPreferences::showNumberError(const QString& fieldName, const std::string& kept) {
     dialogs_.numberError(*this, QStringLiteral("\"%1\" needs a number, such as 5 or 12.5. It keeps its "
                                                "previous value, %2.")
-                                    .arg(fieldName, qText(kept)));
+                                    .arg(fieldName, qtText(kept)));
 }
 
 bool TKavrelPreferences::eventFilter(QObject* watched, QEvent* event) {

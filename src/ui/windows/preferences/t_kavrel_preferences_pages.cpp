@@ -4,6 +4,7 @@
 #include "engine/master_engine.h"
 #include "ui/skin/skin_loader.h"
 #include "ui/skin/skin_tables.h"
+#include "ui/windows/common/qt_texts.h"
 #include "ui/windows/preferences/t_kavrel_preferences.h"
 #include "ui/windows/preferences/t_up_down.h"
 
@@ -33,10 +34,6 @@ template <class Widget> Widget* named(Widget* widget, const char* name) {
 
 QWidget* page(const char* name) {
     return named(new QWidget, name);
-}
-
-QString qText(const std::string& text) {
-    return QString::fromStdString(text);
 }
 
 } // namespace
@@ -111,12 +108,12 @@ QLineEdit* TKavrelPreferences::programPath(QGroupBox* box, const char* editName,
     connect(edit, &QLineEdit::textEdited, this,
             [this, path](const QString& text) { path(settings_).text = text.toStdString(); });
     connect(browse, &QPushButton::clicked, this, [this, edit, path, title] {
-        if (const auto chosen = dialogs_.chooseProgram(*this, title, qText(programFolder_.root().string()))) {
+        if (const auto chosen = dialogs_.chooseProgram(*this, title, qtText(programFolder_.root().string()))) {
             edit->setText(*chosen);
             path(settings_).text = chosen->toStdString();
         }
     });
-    readers_.push_back([this, edit, path] { edit->setText(qText(path(settings_).text)); });
+    readers_.push_back([this, edit, path] { edit->setText(qtText(path(settings_).text)); });
     return edit;
 }
 
@@ -129,7 +126,7 @@ void TKavrelPreferences::engineClicked(int engineIndex) {
     actions_.switchEngine(
         name, [this](const std::filesystem::path& startFolder) -> std::optional<std::string> {
             const auto chosen = dialogs_.chooseProgram(*this, QStringLiteral("Specify Path to Apollo"),
-                                                       qText(startFolder.string()));
+                                                       qtText(startFolder.string()));
             if (!chosen)
                 return std::nullopt;
             return chosen->toStdString();
@@ -183,7 +180,7 @@ QWidget* TKavrelPreferences::loadPleerPage() {
     auto* nightUpDown = named(new TUpDown(volume, 0, 100), "O_Run_NM_Vol_UD");
     connect(nightUpDown, &TUpDown::stepped, this, [this, night](int direction) {
         settings_.O_Run_NM_Vol.text = core::stepNightVolume(settings_.O_Run_NM_Vol.text, direction);
-        night->setText(qText(settings_.O_Run_NM_Vol.text));
+        night->setText(qtText(settings_.O_Run_NM_Vol.text));
     });
     nightRow->addWidget(night);
     nightRow->addWidget(nightUpDown);
@@ -285,7 +282,7 @@ void TKavrelPreferences::shareEdit(QWidget* parent, int index, const char* name,
             [this, index](int direction) { stepShare(index, direction); });
     readers_.push_back([this, index] {
         Share& s = shares_[std::size_t(index)];
-        s.edit->setText(qText(s.field(settings_).text));
+        s.edit->setText(qtText(s.field(settings_).text));
         s.upDown->setPosition(core::shareUpDownOf(s.field(settings_).text));
     });
 }
@@ -296,11 +293,11 @@ void TKavrelPreferences::leaveShare(int index) {
     std::string& stored = share.field(settings_).text;
     if (const auto left = core::leaveShareEdit(typed)) {
         stored = left->text;
-        share.edit->setText(qText(left->text));
+        share.edit->setText(qtText(left->text));
         share.upDown->setPosition(left->upDown);
         return;
     }
-    share.edit->setText(qText(stored));
+    share.edit->setText(qtText(stored));
     share.upDown->setPosition(core::shareUpDownOf(stored));
     if (typed != stored) {
         QString caption = share.label->text().trimmed();
@@ -314,7 +311,7 @@ void TKavrelPreferences::stepShare(int index, int direction) {
     Share& share = shares_[std::size_t(index)];
     const core::ShareEdit stepped = core::stepShare(share.upDown->Position(), direction);
     share.field(settings_).text = stepped.text;
-    share.edit->setText(qText(stepped.text));
+    share.edit->setText(qtText(stepped.text));
     share.upDown->setPosition(stepped.upDown);
 }
 
